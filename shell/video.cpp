@@ -1,0 +1,3 @@
+#include "shell/video.h"
+
+SDL_Surface* screen = nullptr;

@@ -1,0 +1,9 @@
+// The play menu: song selection, tutorial, high scores, back.
+#pragma once
+
+#include "shell/flow.h"
+
+extern int cursor_count2;  // highlighted row of the play menu, 0..4
+extern int menu3;          // loop-exit flag of the play menu
+
+Next play_menu();

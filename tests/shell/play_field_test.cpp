@@ -1,0 +1,94 @@
+// The play field's static layers and the keys it sets on the sheets.
+#include "harness/game_fixture.h"
+#include "highway/judge_state.h"
+#include "shell/image_table.h"
+#include "shell/play_field.h"
+#include "shell/settings.h"
+#include "shell/video.h"
+
+namespace {
+
+class PlayFieldTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 16, 0xF800, 0x07E0, 0x001F, 0);
+    }
+    void TearDown() override
+    {
+        SDL_FreeSurface(screen);
+        screen = nullptr;
+        GameTest::TearDown();
+    }
+
+    static Uint32 key_of(SDL_Surface* s) { return s->flags & SDL_SRCCOLORKEY ? s->format->colorkey : 0xDEADBEEF; }
+};
+
+TEST_F(PlayFieldTest, SetsTheColourKeysAndTheNeckAlpha)
+{
+    carrega_img();
+    struct Keyed {
+        SDL_Surface* surface;
+        Uint8 r, g, b;
+    };
+    for (const Keyed& k : {Keyed{my_surfLinha, 255, 255, 255}, Keyed{my_surfNotas, 255, 255, 255},
+                           Keyed{my_surfFrets, 255, 0, 255}, Keyed{my_surfScore, 255, 0, 255},
+                           Keyed{my_surfRockometro, 255, 0, 255}, Keyed{my_surfRockometro2, 255, 0, 255},
+                           Keyed{my_surfloading2, 255, 0, 255}, Keyed{multiplicador, 255, 0, 255}}) {
+        EXPECT_EQ(key_of(k.surface), SDL_MapRGB(k.surface->format, k.r, k.g, k.b));
+    }
+    for (SDL_Surface* neck : {nk0, nk1, nk2, nk3}) {
+        EXPECT_TRUE(neck->flags & SDL_SRCALPHA);
+        EXPECT_EQ(neck->format->alpha, 200);
+        EXPECT_FALSE(neck->flags & SDL_SRCCOLORKEY);
+    }
+}
+
+struct MultiplierCase {
+    int streak;
+    Uint32 shown;  // colour of the top cell at (0, 180)
+};
+
+class MultiplierTest : public PlayFieldTest, public ::testing::WithParamInterface<MultiplierCase> {};
+
+TEST_P(MultiplierTest, HigherCellsAreDrawnOnTopFromStreaksFiveAndTen)
+{
+    // A sheet whose three cells are plain red, green and blue.
+    multiplicador = solid_surface(77, 57, 255, 0, 0);
+    SDL_Rect x2 = {0, 19, 77, 19}, x3 = {0, 38, 77, 19};
+    SDL_FillRect(multiplicador, &x2, SDL_MapRGB(multiplicador->format, 0, 255, 0));
+    SDL_FillRect(multiplicador, &x3, SDL_MapRGB(multiplicador->format, 0, 0, 255));
+    nHITS = GetParam().streak;
+    carrega_img();
+    EXPECT_EQ(rgb_at(screen, 0, 180), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Streaks, MultiplierTest,
+                         ::testing::Values(MultiplierCase{0, 0xFF0000}, MultiplierCase{4, 0xFF0000},
+                                           MultiplierCase{5, 0x00FF00}, MultiplierCase{9, 0x00FF00},
+                                           MultiplierCase{10, 0x0000FF}, MultiplierCase{40, 0x0000FF}));
+
+TEST_F(PlayFieldTest, SettingsOutsideTheRangeDrawNoBackdropAndNoNeck)
+{
+    for (SDL_Surface** s : {&my_surfLinha, &my_surfScore, &my_surfRockometro}) *s = solid_surface(1, 1, 255, 0, 255);
+    BG00 = BG01 = BG02 = BG03 = solid_surface(320, 240, 0, 255, 0);
+    nk0 = nk1 = nk2 = nk3 = solid_surface(240, 1080, 0, 0, 255);
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 255, 0, 0));
+
+    bg_menu = nk_menu = 4;
+    carrega_img();
+    EXPECT_EQ(rgb_at(screen, 40, 100), 0xFF0000u);
+    EXPECT_EQ(rgb_at(screen, 200, 100), 0xFF0000u);
+
+    bg_menu = nk_menu = 3;
+    carrega_img();
+    EXPECT_EQ(rgb_at(screen, 40, 100), 0x00FF00u);
+    // The neck lands at x 80 and is blended at alpha 200 over the backdrop.
+    const Uint32 neck = rgb_at(screen, 200, 100);
+    EXPECT_GT(neck & 0xFF, 0xA0u);
+    EXPECT_GT((neck >> 8) & 0xFF, 0u);
+    EXPECT_EQ(rgb_at(screen, 79, 100), 0x00FF00u);
+}
+
+}  // namespace

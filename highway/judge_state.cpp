@@ -16,3 +16,42 @@ int B = 0;
 int C = 0;
 int D = 0;
 int E = 0;
+
+namespace {
+
+struct ScoreTier {
+    int lowest_streak;
+    int score;
+};
+
+// Highest tier first; a streak below every tier scores BASE_HIT_SCORE.
+constexpr ScoreTier SCORE_TIERS[] = {
+    {10, 30},
+    {5, 20},
+};
+constexpr int BASE_HIT_SCORE = 10;
+
+}  // namespace
+
+int hit_score(int streak)
+{
+    for (const ScoreTier& tier : SCORE_TIERS) {
+        if (streak >= tier.lowest_streak) return tier.score;
+    }
+    return BASE_HIT_SCORE;
+}
+
+void count_miss()
+{
+    xMISS = 1;
+    Balanca -= 1;
+    nHITS = 0;
+    nMISS += 1;
+}
+
+void reset_note_status()
+{
+    xNULL = 1;
+    xGOOD = 0;
+    xMISS = 0;
+}

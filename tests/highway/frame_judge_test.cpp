@@ -114,55 +114,52 @@ TEST_F(FrameJudgeTest, LaneHitFlagGuardsItsWholeLaneOnly)
     }
 }
 
-TEST_F(FrameJudgeTest, HitNoteIsNotCountedAgainAtTheMissLine)
+// Input that presses a lane in one note frame and lets go in the next (the
+// release clears the lane hit flags).
+auto tap_in_frame(int lane, int frame)
 {
-    const ChartNote notes[] = {{THRESHOLD, 3, 0}};
-    const Chart chart = {notes, 1};
-    play_note_frames(chart, 30, [](int k) {
-        if (k == 21) press(3);
-        if (k == 22) take_event();  // the key's release clears the lane hit flags
-    });
-    EXPECT_EQ(nHit, 1);
-    EXPECT_EQ(nMISS, 0);
-    EXPECT_EQ(Balanca, 1);
-    EXPECT_EQ(nHITS, 1);
+    return [lane, frame](int k) {
+        if (k == frame) press(lane);
+        if (k == frame + 1) take_event();
+    };
 }
 
-TEST_F(FrameJudgeTest, CoincidingPairHitByOnePressCostsNoMiss)
+TEST_F(FrameJudgeTest, HitNotesAreNotCountedAgainAtTheMissLine)
 {
-    const ChartNote notes[] = {{THRESHOLD, 2, 40}, {THRESHOLD, 2, 41}};
-    const Chart chart = {notes, 2};
-    play_note_frames(chart, 30, [](int k) {
-        if (k == 22) press(2);
-        if (k == 23) take_event();
-    });
-    EXPECT_EQ(nHit, 1);
-    EXPECT_EQ(nMISS, 0);
-}
-
-TEST_F(FrameJudgeTest, NoteNotAtTheTargetWhenTheLaneWasHitIsStillMissed)
-{
-    // Two lane-1 notes 200 ms apart: the press takes the first only.
-    const ChartNote notes[] = {{THRESHOLD, 1, 0}, {THRESHOLD + 200, 1, 1}};
-    const Chart chart = {notes, 2};
-    play_note_frames(chart, 32, [](int k) {
-        if (k == 20) press(1);
-        if (k == 21) take_event();
-    });
-    EXPECT_EQ(nHit, 1);
-    EXPECT_EQ(nMISS, 1);
-    EXPECT_TRUE(note_played(1, 0));
-    EXPECT_FALSE(note_played(1, 1));
+    struct Case {
+        const char* what;
+        std::vector<ChartNote> notes;
+        int lane;
+        int press_frame;
+        int misses;
+    };
+    const Case cases[] = {
+        {"one note", {{THRESHOLD, 3, 0}}, 3, 21, 0},
+        {"one note in its last window frame", {{THRESHOLD, 3, 0}}, 3, 23, 0},
+        {"coinciding pair, one press", {{THRESHOLD, 2, 40}, {THRESHOLD, 2, 41}}, 2, 22, 0},
+        {"a note 200 ms later is not at the target yet", {{THRESHOLD, 1, 0}, {THRESHOLD + 200, 1, 1}}, 1, 20, 1},
+    };
+    for (const Case& c : cases) {
+        new_song();
+        nHITS = 2;
+        const Chart chart = {c.notes.data(), static_cast<int>(c.notes.size())};
+        play_note_frames(chart, 32, tap_in_frame(c.lane, c.press_frame));
+        EXPECT_EQ(nHit, 1) << c.what;
+        EXPECT_EQ(nMISS, c.misses) << c.what;
+        EXPECT_EQ(Balanca, 1 - c.misses) << c.what;
+        EXPECT_EQ(nHITS, c.misses == 0 ? 3 : 0) << c.what;
+        for (const ChartNote& note : c.notes) {
+            const bool at_target = note.threshold == THRESHOLD;
+            EXPECT_EQ(note_played(note.lane, note.slot), at_target) << c.what << ", slot " << note.slot;
+        }
+    }
 }
 
 TEST_F(FrameJudgeTest, NewSongForgetsThePlayedMarks)
 {
     const ChartNote notes[] = {{THRESHOLD, 4, 0}};
     const Chart chart = {notes, 1};
-    play_note_frames(chart, 26, [](int k) {
-        if (k == 20) press(4);
-        if (k == 21) take_event();
-    });
+    play_note_frames(chart, 26, tap_in_frame(4, 20));
     ASSERT_EQ(nMISS, 0);
 
     zerar_notas();  // the song's way out; the next song uses the same slot

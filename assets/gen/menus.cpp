@@ -1,0 +1,313 @@
+// Full-screen menu backgrounds: the row menus with their labels beside the
+// cursor positions, and the screens whose texts the game writes at run time
+// (those areas are left as clear panels).
+#include "groups.h"
+#include "theme.h"
+
+#include <cmath>
+
+namespace assetgen {
+
+namespace {
+
+// A little highway in perspective with five lanes and falling gems: the game at a glance.
+void mini_highway(cairo_t* cr, double cx, double top, double bottom, double half_top, double half_bottom) {
+  cairo_move_to(cr, cx - half_top, top);
+  cairo_line_to(cr, cx + half_top, top);
+  cairo_line_to(cr, cx + half_bottom, bottom);
+  cairo_line_to(cr, cx - half_bottom, bottom);
+  cairo_close_path(cr);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
+  cairo_pattern_add_color_stop_rgba(p, 0, 0.25, 0.14, 0.08, 0.0);
+  cairo_pattern_add_color_stop_rgba(p, 0.3, 0.30, 0.17, 0.10, 0.9);
+  cairo_pattern_add_color_stop_rgba(p, 1, 0.40, 0.23, 0.12, 1.0);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  auto lane_x = [&](double frac, double y) {
+    double t = (y - top) / (bottom - top);
+    double half = half_top + (half_bottom - half_top) * t;
+    return cx - half + 2 * half * frac;
+  };
+  for (int i = 0; i <= 5; ++i) {
+    cairo_move_to(cr, lane_x(i / 5.0, top + 10), top + 10);
+    cairo_line_to(cr, lane_x(i / 5.0, bottom), bottom);
+    set_colour(cr, rgb(200, 190, 220, i == 0 || i == 5 ? 0.8 : 0.35));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  }
+  for (int f = 1; f < 6; ++f) {
+    double t = std::pow(f / 6.0, 1.6);
+    double y = top + (bottom - top) * t;
+    cairo_move_to(cr, lane_x(0, y), y);
+    cairo_line_to(cr, lane_x(1, y), y);
+    set_colour(cr, rgb(210, 200, 180, 0.35));
+    cairo_stroke(cr);
+  }
+  static const double kGemT[5] = {0.55, 0.25, 0.7, 0.4, 0.15};
+  for (int i = 0; i < 5; ++i) {
+    double y = top + (bottom - top) * kGemT[i];
+    double t = (y - top) / (bottom - top);
+    double w = (half_top + (half_bottom - half_top) * t) * 2 / 5;
+    gem(cr, lane_x((i + 0.5) / 5.0, y), y, w * 0.38, w * 0.25, kLaneColour[i]);
+    gem(cr, lane_x((i + 0.5) / 5.0, bottom - 8), bottom - 8, half_bottom * 2 / 5 * 0.4,
+        half_bottom * 2 / 5 * 0.26, mix(kLaneColour[i], rgb(40, 40, 40), 0.45));
+  }
+}
+
+void arrow(cairo_t* cr, double x, double y, double size, bool right, Col c) {
+  double d = right ? 1 : -1;
+  cairo_move_to(cr, x - d * size * 0.5, y - size);
+  cairo_line_to(cr, x + d * size * 0.6, y);
+  cairo_line_to(cr, x - d * size * 0.5, y + size);
+  cairo_close_path(cr);
+  set_colour(cr, c);
+  cairo_fill_preserve(cr);
+  set_colour(cr, kShadow);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+}
+
+void hint(Canvas& c, const std::string& text, double y) {
+  draw_text_outlined(c.cr(), text, kRailW + (c.width() - kRailW) / 2.0, y, 9, rgb(200, 195, 225), kShadow, 1.2,
+                     Align::Center);
+}
+
+void main_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 11, kAmber);
+  logo(c, 174, 40, 30);
+  menu_rows(c, {"PLAY", "GUITARS", "OPTIONS", "CREDITS", "EXIT"});
+  mini_highway(c.cr(), 255, 70, 212, 14, 55);
+  save_png_opaque(c, out_path("img/menus/menu1.png"));
+}
+
+void play_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 12, kTeal);
+  menu_title(c, "LET'S PLAY");
+  menu_rows(c, {"PLAY MENU", "SELECT SONG", "TUTORIAL", "HIGH SCORES", "BACK"}, true);
+  mini_highway(c.cr(), 255, 80, 212, 12, 50);
+  save_png_opaque(c, out_path("img/menus/menu1.1.png"));
+}
+
+void gear(cairo_t* cr, double cx, double cy, double r, Col col) {
+  cairo_new_path(cr);
+  for (int i = 0; i < 48; ++i) {
+    double a = i * 2 * M_PI / 48;
+    double rr = (i / 3) % 2 == 0 ? r : r * 0.8;
+    double x = cx + rr * std::cos(a), y = cy + rr * std::sin(a);
+    if (i == 0)
+      cairo_move_to(cr, x, y);
+    else
+      cairo_line_to(cr, x, y);
+  }
+  cairo_close_path(cr);
+  cairo_new_sub_path(cr);
+  cairo_arc_negative(cr, cx, cy, r * 0.35, 2 * M_PI, 0);
+  set_colour(cr, col);
+  cairo_fill_preserve(cr);
+  set_colour(cr, kShadow);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+}
+
+void options_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 13, kLaneColour[4]);
+  menu_title(c, "OPTIONS");
+  menu_rows(c, {"KEYS", "GAME", "SOUND", "SAVE", "BACK"});
+  gear(c.cr(), 255, 120, 38, rgb(110, 90, 160));
+  gear(c.cr(), 282, 170, 22, rgb(200, 140, 60));
+  save_png_opaque(c, out_path("img/menus/main3.png"));
+}
+
+void configure_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 14, kLaneColour[1]);
+  menu_title(c, "GAME SETUP");
+  menu_rows(c, {"BACKDROP", "FLAMES", "NECK", "BACK"});
+  static const int kValueY[3] = {68, 103, 136};
+  for (int y : kValueY) {
+    panel(c.cr(), 259, y - 3, 26, 19);
+    arrow(c.cr(), 249, y + 6.5, 6, false, kGold);
+    arrow(c.cr(), 295, y + 6.5, 6, true, kGold);
+  }
+  hint(c, "LEFT / RIGHT change a value  -  A on BACK returns", 214);
+  save_png_opaque(c, out_path("img/menus/menu_configuregame.png"));
+}
+
+void save_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 15, kLaneColour[0]);
+  menu_title(c, "SAVE GAME");
+  menu_rows(c, {"SAVE", "LOAD", "CLEAR", "BACK"});
+  panel(c.cr(), 132, 114, 120, 24);
+  hint(c, "keeps your wins and losses", 214);
+  save_png_opaque(c, out_path("img/menus/menu_save.png"));
+}
+
+void keys_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 16, kLaneColour[2]);
+  menu_title(c, "KEY SETUP");
+  hint(c, "press the key you want for the lit fret", 62);
+  hint(c, "ESC stops here", 76);
+  panel(c.cr(), 34, 92, 272, 26, 0.6);
+  // The lanes run down to the fret row that the game draws at the bottom.
+  cairo_t* cr = c.cr();
+  for (int i = 0; i < 5; ++i) {
+    double cx = kLaneX[i] + kNoteW / 2.0;
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 124, 0, 215);
+    Col lc = kLaneColour[i];
+    cairo_pattern_add_color_stop_rgba(p, 0, lc.r, lc.g, lc.b, 0.0);
+    cairo_pattern_add_color_stop_rgba(p, 1, lc.r, lc.g, lc.b, 0.55);
+    cairo_rectangle(cr, cx - 3, 124, 6, 96);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  }
+  save_png_opaque(c, out_path("img/menus/set_keys.png"));
+}
+
+void speaker(cairo_t* cr, double x, double y, Col col) {
+  cairo_move_to(cr, x, y - 8);
+  cairo_line_to(cr, x + 10, y - 8);
+  cairo_line_to(cr, x + 22, y - 18);
+  cairo_line_to(cr, x + 22, y + 18);
+  cairo_line_to(cr, x + 10, y + 8);
+  cairo_line_to(cr, x, y + 8);
+  cairo_close_path(cr);
+  set_colour(cr, col);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 3);
+  for (int i = 1; i <= 3; ++i) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x + 22, y, 6.0 * i, -0.8, 0.8);
+    set_colour(cr, with_alpha(col, 1.0 - 0.25 * i));
+    cairo_stroke(cr);
+  }
+}
+
+void sound_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 17, kLaneColour[3]);
+  menu_title(c, "SOUND");
+  hint(c, "LEFT / RIGHT set the volume", 70);
+  cairo_t* cr = c.cr();
+  speaker(cr, 52, 140, kGold);
+  panel(cr, 99, 99, 121, 78, 0.65);
+  // Empty bar outline so the scale reads even at a low volume.
+  for (int x = 0; x < 109; x += 4) {
+    double h = 10 + 56.0 * x / 108;
+    fill_rect(cr, 105 + x, 105 + 66 - h, 3, h, rgb(60, 50, 90));
+  }
+  panel(cr, 92, 176, 140, 30, 0.5);
+  save_png_opaque(c, out_path("img/menus/menu_sound1.png"));
+}
+
+void hiscore_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 18, kGold);
+  draw_title(c.cr(), "HIGH SCORES", 160, 38, 24, kGold, kAmber, kShadow);
+  panel(c.cr(), 14, 55, 292, 152);
+  fill_rect(c.cr(), 74, 101, 172, 1, rgb(150, 120, 210, 0.5));
+  arrow(c.cr(), 24, 66, 5, false, kTeal);
+  arrow(c.cr(), 296, 66, 5, true, kTeal);
+  save_png_opaque(c, out_path("img/menus/hiscore.png"));
+}
+
+void rank_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 19, kGold);
+  cairo_t* cr = c.cr();
+  draw_title(cr, "NEW SCORE!", 160, 32, 24, kGold, kAmber, kShadow);
+  draw_text_outlined(cr, "ENTER YOUR NAME", 160, 52, 10, kTeal, kShadow, 1.5, Align::Center);
+  static const int kSlotX[3] = {109, 154, 196};
+  for (int x : kSlotX) {
+    panel(cr, x - 7, 64, 30, 32);
+    fill_rect(cr, x - 2, 92, 20, 2, kGold);
+  }
+  panel(cr, 58, 118, 208, 90);
+  hint(c, "ARROWS move   A choose   last cell deletes", 224);
+  save_png_opaque(c, out_path("img/menus/rank_score.png"));
+}
+
+void select_song_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 20, kTeal);
+  cairo_t* cr = c.cr();
+  panel(cr, 4, 4, 312, 60);
+  panel(cr, 4, 62, 164, 96);
+  // Cover frame with page arrows on either side.
+  fill_rounded(cr, 172, 62, 132, 132, 5, rgb(20, 14, 34));
+  stroke_rounded(cr, 173.5, 63.5, 129, 129, 5, 2, kGold);
+  arrow(cr, 164, 128, 7, false, kGold);
+  arrow(cr, 311, 128, 6, true, kGold);
+  draw_text_outlined(cr, "LEFT / RIGHT: another song", 86, 178, 9, rgb(200, 195, 225), kShadow, 1.2,
+                     Align::Center);
+  save_png_opaque(c, out_path("img/menus/select_song_band.png"));
+}
+
+void loading_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 21, kAmber);
+  logo(c, 174, 70, 30);
+  draw_text_outlined(c.cr(), "GET READY...", 160, 150, 16, kPaper, kShadow, 2, Align::Center);
+  fill_rounded(c.cr(), 75, 165, 160, 53, 7, rgb(10, 8, 20));
+  stroke_rounded(c.cr(), 76, 166, 158, 51, 7, 2, kGold);
+  save_png_opaque(c, out_path("img/menus/loading.png"));
+}
+
+void results_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 22, kGold);
+  cairo_t* cr = c.cr();
+  draw_title(cr, "RESULTS", 160, 40, 26, kGold, kAmber, kShadow);
+  panel(cr, 70, 54, 180, 34);
+  fill_rounded(cr, 48, 95, 224, 49, 8, rgb(10, 8, 22, 0.6));
+  panel(cr, 20, 154, 280, 54);
+  save_png_opaque(c, out_path("img/menus/you_win.png"));
+}
+
+void gallery_menu() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 23, kLaneColour[4]);
+  cairo_t* cr = c.cr();
+  panel(cr, 4, 4, 170, 68);
+  draw_title(cr, "GALLERY", 247, 36, 18, kGold, kAmber, kShadow);
+  stroke_rounded(cr, 175.5, 46.5, 141, 172, 5, 2, kGold);
+  arrow(cr, 170, 132, 5, false, kGold);
+  arrow(cr, 317, 132, 3, true, kGold);
+  save_png_opaque(c, out_path("img/menus/main2.png"));
+}
+
+void credits_background() {
+  Canvas c(kScreenW, kScreenH);
+  menu_backdrop(c, 24, kTeal);
+  cairo_t* cr = c.cr();
+  fill_rect(cr, 0, 0, kScreenW, kScreenH, rgb(8, 6, 16, 0.45));
+  for (int i = 0; i < 5; ++i) glow(cr, 40 + i * 60, 240, 60, with_alpha(kLaneColour[i], 0.25));
+  save_png_opaque(c, out_path("img/menus/main4.png"));
+}
+
+}  // namespace
+
+void draw_menus() {
+  main_menu();
+  play_menu();
+  options_menu();
+  configure_menu();
+  save_menu();
+  keys_menu();
+  sound_menu();
+  hiscore_menu();
+  rank_menu();
+  select_song_menu();
+  loading_menu();
+  results_menu();
+  gallery_menu();
+  credits_background();
+}
+
+}  // namespace assetgen

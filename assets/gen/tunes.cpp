@@ -1,0 +1,149 @@
+#include "tunes.h"
+
+#include "groove.h"
+
+#include <ogg/ogg.h>
+#include <vorbis/vorbisenc.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace assetgen {
+
+const TuneSpec kTunes[6] = {
+    {"tutorial", "song/tutorial/Tutorial.ogg", 146000, 45, 0, 0},
+    {"paranoid", "song/Paranoid.ogg", 170000, 40, 1, 2},
+    {"highwaytohell", "song/HighwayToHell.ogg", 211000, 45, 3, 3},
+    {"aceofspades", "song/AceOfSpads.ogg", 188000, 38, 1, 1},
+    {"runtothehills", "song/RunToTheHills.ogg", 238000, 40, 4, 0},
+    {"forwhomthebellstolls", "song/ForWhomTheBellsTools.ogg", 309000, 42, 2, 4},
+};
+
+namespace {
+
+constexpr double kTailS = 5.0;  // music goes on a little past the end time
+
+// The groove's downbeat phase: the circular mean of the tone times modulo one beat,
+// so that the drums fall on the same grid as the chart's notes.
+double beat_phase(const Chart& chart) {
+  const double beat = 60.0 / chart.bpm;
+  if (chart.notes.empty()) return 0.0;
+  double sx = 0, sy = 0;
+  for (const ChartNote& n : chart.notes) {
+    double a = 2 * M_PI * std::fmod((n.threshold + kToneDelayMs) / 1000.0, beat) / beat;
+    sx += std::cos(a);
+    sy += std::sin(a);
+  }
+  double a = std::atan2(sy, sx);
+  if (a < 0) a += 2 * M_PI;
+  return a / (2 * M_PI) * beat;
+}
+
+}  // namespace
+
+Chart read_chart(const std::string& path) {
+  Chart chart;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    if (line[0] == '#') {
+      size_t at = line.find("bpm:");
+      if (at != std::string::npos) {
+        double bpm = std::atof(line.c_str() + at + 4);
+        if (bpm >= 30 && bpm <= 400) chart.bpm = bpm;
+      }
+      continue;
+    }
+    int lane = 0, threshold = 0, slot = 0;
+    if (std::sscanf(line.c_str(), "%d,%d,%d", &lane, &threshold, &slot) >= 2 && lane >= 1 && lane <= 5)
+      chart.notes.push_back({lane, threshold});
+  }
+  return chart;
+}
+
+Stereo render_tune(const TuneSpec& spec, const Chart& chart) {
+  Stereo out(frames_at(spec.end_ms / 1000.0 + kTailS));
+  const uint32_t seed = static_cast<uint32_t>(spec.end_ms);
+  render_groove(out, Groove{chart.bpm, beat_phase(chart), spec.key, spec.style, spec.progression, seed});
+  static const float kPan[5] = {-0.6f, -0.3f, 0.f, 0.3f, 0.6f};
+  Mono tones[5];
+  for (int lane = 0; lane < 5; ++lane)
+    tones[lane] = pluck(midi_hz(lane_note(spec.key, lane)), 0.45, seed + 10 + lane, 0.7);
+  for (const ChartNote& n : chart.notes)
+    mix_in(out, tones[n.lane - 1], frames_at((n.threshold + kToneDelayMs) / 1000.0), 0.6f, kPan[n.lane - 1]);
+  normalise(out, 0.9f);
+  fade_out(out, 2.5);
+  return out;
+}
+
+void write_ogg(const Stereo& audio, const std::string& path, int serial) {
+  vorbis_info vi;
+  vorbis_info_init(&vi);
+  if (vorbis_encode_init_vbr(&vi, 2, kRate, 0.3f) != 0) throw std::runtime_error("vorbis setup failed");
+  vorbis_comment vc;
+  vorbis_comment_init(&vc);
+  vorbis_comment_add_tag(&vc, "TITLE", "Quorl Demo tune");
+  vorbis_dsp_state vd;
+  vorbis_block vb;
+  vorbis_analysis_init(&vd, &vi);
+  vorbis_block_init(&vd, &vb);
+  ogg_stream_state os;
+  ogg_stream_init(&os, serial);
+
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::ofstream out(path, std::ios::binary);
+  if (!out) throw std::runtime_error("cannot write " + path);
+  ogg_page og;
+  ogg_packet op;
+  auto write_page = [&]() {
+    out.write(reinterpret_cast<const char*>(og.header), og.header_len);
+    out.write(reinterpret_cast<const char*>(og.body), og.body_len);
+  };
+
+  ogg_packet header, header_comm, header_code;
+  vorbis_analysis_headerout(&vd, &vc, &header, &header_comm, &header_code);
+  ogg_stream_packetin(&os, &header);
+  ogg_stream_packetin(&os, &header_comm);
+  ogg_stream_packetin(&os, &header_code);
+  while (ogg_stream_flush(&os, &og) != 0) write_page();
+
+  const size_t kChunk = 1024;
+  size_t pos = 0;
+  bool eos = false;
+  while (!eos) {
+    size_t n = std::min(kChunk, audio.frames() - pos);
+    if (n == 0) {
+      vorbis_analysis_wrote(&vd, 0);
+    } else {
+      float** buf = vorbis_analysis_buffer(&vd, static_cast<int>(n));
+      std::copy(audio.l.begin() + pos, audio.l.begin() + pos + n, buf[0]);
+      std::copy(audio.r.begin() + pos, audio.r.begin() + pos + n, buf[1]);
+      vorbis_analysis_wrote(&vd, static_cast<int>(n));
+      pos += n;
+    }
+    while (vorbis_analysis_blockout(&vd, &vb) == 1) {
+      vorbis_analysis(&vb, nullptr);
+      vorbis_bitrate_addblock(&vb);
+      while (vorbis_bitrate_flushpacket(&vd, &op)) {
+        ogg_stream_packetin(&os, &op);
+        while (!eos && ogg_stream_pageout(&os, &og) != 0) {
+          write_page();
+          if (ogg_page_eos(&og)) eos = true;
+        }
+      }
+    }
+  }
+  ogg_stream_clear(&os);
+  vorbis_block_clear(&vb);
+  vorbis_dsp_clear(&vd);
+  vorbis_comment_clear(&vc);
+  vorbis_info_clear(&vi);
+}
+
+}  // namespace assetgen

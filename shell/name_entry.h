@@ -1,5 +1,6 @@
-// The name entry after a completed song: three characters from a letter grid,
-// then the high-score line is appended.
+// The name entry after a completed song: three characters chosen on a letter
+// grid, then the song's high-score line is appended and the game goes on to
+// the main-menu entry.
 #pragma once
 
 #include "shell/flow.h"

@@ -1,6 +1,54 @@
 #include "shell/options_menu.h"
 
+#include "shell/blit.h"
+#include "shell/game_config.h"
+#include "shell/image_table.h"
+#include "shell/key_config.h"
+#include "shell/keys.h"
+#include "shell/main_menu.h"
+#include "shell/menu.h"
+#include "shell/platform.h"
+#include "shell/resources.h"
+#include "shell/save_menu.h"
+#include "shell/sound_menu.h"
+#include "shell/video.h"
+
 int menu5 = 0;
 
-// Not built yet: back to the main-menu top.
-Next options_menu() { return Next::MenuTop; }
+namespace {
+
+Next leave_options()
+{
+    play_effect(snd_cancel);
+    return Next::MenuTop;
+}
+
+// What each row opens, by row.
+Next (*const OPTION_SCREENS[OPTIONS_ROWS])() = {
+    key_configuration, game_configuration, sound_screen, save_menu, leave_options,
+};
+
+}  // namespace
+
+Next options_menu()
+{
+    cursor_count = 0;
+    apply_surface(0, 0, my_surfMenu3, screen, nullptr);
+    game_flip(screen);
+
+    while (!menu5) {
+        pace_pass();
+        clamp_row(cursor_count, OPTIONS_ROWS - 1);
+        draw_erase_strip(my_surfMenu3);
+        draw_row_cursor(cursor_count);
+        game_flip(screen);
+        if (!poll_key_down()) continue;
+        const SDLKey key = event_key();
+        if (!move_row(cursor_count, key) && key == BUTTON_A) {
+            play_effect(snd_accept);
+            menu5 = 1;
+        }
+        game_flip(screen);
+    }
+    return OPTION_SCREENS[cursor_count]();
+}

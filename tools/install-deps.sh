@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
-  libcairo2-dev libjpeg-dev libpng-dev libvorbis-dev libogg-dev libmp3lame-dev
+  libcairo2-dev libfreetype-dev libjpeg-dev libpng-dev libvorbis-dev libogg-dev libmp3lame-dev
   fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -33,12 +33,20 @@ void body_bolt(cairo_t* cr) {
   cairo_close_path(cr);
 }
 
+// Outer disc minus a smaller disc that bites into its upper left.
 void body_crescent(cairo_t* cr) {
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  const double ox = kBodyX, oy = kBodyY + 6, R = 36, ix = kBodyX - 32, iy = kBodyY - 24, r = 22;
+  const double dx = ix - ox, dy = iy - oy, d = std::hypot(dx, dy);
+  const double a = (R * R - r * r + d * d) / (2 * d), h = std::sqrt(R * R - a * a);
+  const double mx = ox + a * dx / d, my = oy + a * dy / d;
+  const double p1x = mx - h * dy / d, p1y = my + h * dx / d, p2x = mx + h * dy / d, p2y = my - h * dx / d;
+  // Outer arc the long way round, away from the bite; then the bite's edge back.
+  const double t1 = std::atan2(p1y - oy, p1x - ox), t2 = std::atan2(p2y - oy, p2x - ox);
   cairo_new_sub_path(cr);
-  cairo_arc(cr, kBodyX, kBodyY + 6, 36, 0, 2 * M_PI);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, kBodyX + 10, kBodyY - 22, 24, 0, 2 * M_PI);
+  cairo_arc(cr, ox, oy, R, t1, t2 < t1 ? t2 + 2 * M_PI : t2);
+  const double u2 = std::atan2(p2y - iy, p2x - ix), u1 = std::atan2(p1y - iy, p1x - ix);
+  cairo_arc_negative(cr, ix, iy, r, u2, u1 > u2 ? u1 - 2 * M_PI : u1);
+  cairo_close_path(cr);
 }
 
 void body_comet(cairo_t* cr) {

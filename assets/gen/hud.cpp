@@ -122,7 +122,7 @@ void star_lines() {
     for (int k = 0; k < 10; ++k) {
       double left = k == 0 ? 0 : kEnd[k - 1];
       double cx = (left + kEnd[k]) / 2.0;
-      star_path(cr, cx, 20, 9.5, 4, 5, 0);
+      star_path(cr, cx, 20, 8.6, 3.6, 5, 0);
       if (full) {
         cairo_pattern_t* p = cairo_pattern_create_linear(0, 10, 0, 30);
         cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.95, 0.5);

@@ -237,8 +237,8 @@ void select_song_menu() {
   Canvas c(kScreenW, kScreenH);
   menu_backdrop(c, 20, kTeal);
   cairo_t* cr = c.cr();
-  panel(cr, 4, 4, 312, 60);
-  panel(cr, 4, 62, 164, 96);
+  panel(cr, 4, 3, 312, 61);
+  panel(cr, 4, 65, 164, 93);
   // Cover frame with page arrows on either side.
   fill_rounded(cr, 172, 62, 132, 132, 5, rgb(20, 14, 34));
   stroke_rounded(cr, 173.5, 63.5, 129, 129, 5, 2, kGold);
@@ -275,10 +275,10 @@ void gallery_menu() {
   menu_backdrop(c, 23, kLaneColour[4]);
   cairo_t* cr = c.cr();
   panel(cr, 4, 4, 170, 68);
-  draw_title(cr, "GALLERY", 247, 36, 18, kGold, kAmber, kShadow);
+  draw_title(cr, "GALLERY", 247, 36, 16, kGold, kAmber, kShadow);
   stroke_rounded(cr, 175.5, 46.5, 141, 172, 5, 2, kGold);
-  arrow(cr, 170, 132, 5, false, kGold);
-  arrow(cr, 317, 132, 3, true, kGold);
+  arrow(cr, 191, 29, 6, false, kGold);
+  arrow(cr, 303, 29, 6, true, kGold);
   save_png_opaque(c, out_path("img/menus/main2.png"));
 }
 

@@ -137,6 +137,37 @@ void Canvas::copy_rows(int from, int to, int count) {
 
 void set_colour(cairo_t* cr, Col c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
 
+namespace {
+
+void fill_pattern(cairo_t* cr, cairo_pattern_t* p, std::initializer_list<Stop> stops, bool preserve) {
+  for (const Stop& s : stops) cairo_pattern_add_color_stop_rgba(p, s.at, s.c.r, s.c.g, s.c.b, s.c.a);
+  cairo_set_source(cr, p);
+  preserve ? cairo_fill_preserve(cr) : cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+}  // namespace
+
+void fill_linear(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops,
+                 bool preserve) {
+  fill_pattern(cr, cairo_pattern_create_linear(x0, y0, x1, y1), stops, preserve);
+}
+
+void fill_radial(cairo_t* cr, double x0, double y0, double r0, double x1, double y1, double r1,
+                 std::initializer_list<Stop> stops, bool preserve) {
+  fill_pattern(cr, cairo_pattern_create_radial(x0, y0, r0, x1, y1, r1), stops, preserve);
+}
+
+void radial_polygon(cairo_t* cr, double cx, double cy, int n, double rot, double (*radius)(int, const void*),
+                    const void* ctx) {
+  cairo_new_sub_path(cr);
+  for (int i = 0; i < n; ++i) {
+    double r = radius(i, ctx), a = rot - M_PI / 2 + i * 2 * M_PI / n;
+    cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+  }
+  cairo_close_path(cr);
+}
+
 void fill_rect(cairo_t* cr, double x, double y, double w, double h, Col c) {
   set_colour(cr, c);
   cairo_rectangle(cr, x, y, w, h);
@@ -166,13 +197,8 @@ void stroke_rounded(cairo_t* cr, double x, double y, double w, double h, double 
 }
 
 void vertical_gradient(cairo_t* cr, double x, double y, double w, double h, Col top, Col bottom) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-  cairo_pattern_add_color_stop_rgba(p, 0, top.r, top.g, top.b, top.a);
-  cairo_pattern_add_color_stop_rgba(p, 1, bottom.r, bottom.g, bottom.b, bottom.a);
   cairo_rectangle(cr, x, y, w, h);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_linear(cr, 0, y, 0, y + h, {{0, top}, {1, bottom}});
 }
 
 void fill_circle(cairo_t* cr, double x, double y, double radius, Col c) {
@@ -183,27 +209,15 @@ void fill_circle(cairo_t* cr, double x, double y, double radius, Col c) {
 }
 
 void star_path(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double rot) {
-  cairo_new_sub_path(cr);
-  for (int i = 0; i < points * 2; ++i) {
-    double r = (i % 2 == 0) ? outer : inner;
-    double a = rot - M_PI / 2 + i * M_PI / points;
-    double x = cx + r * std::cos(a), y = cy + r * std::sin(a);
-    if (i == 0)
-      cairo_move_to(cr, x, y);
-    else
-      cairo_line_to(cr, x, y);
-  }
-  cairo_close_path(cr);
+  const double radii[2] = {outer, inner};
+  radial_polygon(cr, cx, cy, points * 2, rot, [](int i, const void* r) { return static_cast<const double*>(r)[i % 2]; },
+                 radii);
 }
 
 void glow(cairo_t* cr, double cx, double cy, double radius, Col c) {
-  cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
-  cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, c.a);
-  cairo_pattern_add_color_stop_rgba(p, 1, c.r, c.g, c.b, 0);
-  cairo_set_source(cr, p);
+  cairo_new_sub_path(cr);
   cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_radial(cr, cx, cy, 0, cx, cy, radius, {{0, c}, {1, with_alpha(c, 0)}});
 }
 
 void load_font(const std::string& path) {
@@ -253,12 +267,7 @@ void draw_title(cairo_t* cr, const std::string& text, double x, double y, double
   cairo_set_line_width(cr, std::max(2.0, size / 7));
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke_preserve(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y - size * 0.75, 0, y);
-  cairo_pattern_add_color_stop_rgba(p, 0, top.r, top.g, top.b, top.a);
-  cairo_pattern_add_color_stop_rgba(p, 1, bottom.r, bottom.g, bottom.b, bottom.a);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_linear(cr, 0, y - size * 0.75, 0, y, {{0, top}, {1, bottom}});
 }
 
 uint32_t hash32(uint32_t x) {

@@ -6,6 +6,7 @@
 #include <cairo/cairo.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace assetgen {
@@ -52,6 +53,19 @@ class Canvas {
 // --- shapes and paint --------------------------------------------------------
 
 void set_colour(cairo_t* cr, Col c);
+
+// Gradient fills of the current path (kept when preserve is set).
+struct Stop {
+  double at;
+  Col c;
+};
+void fill_linear(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops,
+                 bool preserve = false);
+void fill_radial(cairo_t* cr, double x0, double y0, double r0, double x1, double y1, double r1,
+                 std::initializer_list<Stop> stops, bool preserve = false);
+// A closed outline whose radius follows radius(i) at n evenly spaced angles from rot (0 = up).
+void radial_polygon(cairo_t* cr, double cx, double cy, int n, double rot, double (*radius)(int, const void*),
+                    const void* ctx);
 void fill_rect(cairo_t* cr, double x, double y, double w, double h, Col c);
 void rounded_rect_path(cairo_t* cr, double x, double y, double w, double h, double r);
 void fill_rounded(cairo_t* cr, double x, double y, double w, double h, double r, Col c);

@@ -52,14 +52,8 @@ void neck(int index) {
     }
   cairo_t* cr = c.cr();
   // Side panel right of the board, the same on every row.
-  cairo_pattern_t* p = cairo_pattern_create_linear(kBoardW, 0, kNeckW, 0);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0, 0, 0);
-  cairo_pattern_add_color_stop_rgb(p, 0.15, s.side.r, s.side.g, s.side.b);
-  cairo_pattern_add_color_stop_rgb(p, 1, s.side.r * 0.6, s.side.g * 0.6, s.side.b * 0.6);
   cairo_rectangle(cr, kBoardW, 0, kNeckW - kBoardW, kNeckPeriod);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_linear(cr, kBoardW, 0, kNeckW, 0, {{0, rgb(0, 0, 0)}, {0.15, s.side}, {1, mix(s.side, rgb(0, 0, 0), 0.4)}});
   fill_rect(cr, 214, 0, 16, kNeckPeriod, rgb(0, 0, 0, 0.5));  // groove behind the rock meter
   fill_rect(cr, 214, 0, 1, kNeckPeriod, with_alpha(s.fret, 0.3));
   fill_rect(cr, 229, 0, 1, kNeckPeriod, with_alpha(s.fret, 0.3));
@@ -147,13 +141,8 @@ void backdrop_space(Canvas& c) {
     fill_rect(cr, hash01(i, 5, 11) * 320, hash01(i, 6, 11) * 240, s > 0.9 ? 2 : 1, s > 0.9 ? 2 : 1,
               rgb(230, 230, 255, 0.5 + 0.5 * s));
   }
-  cairo_pattern_t* p = cairo_pattern_create_radial(30, 180, 5, 40, 190, 60);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.95, 0.6, 0.3);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.35, 0.1, 0.15);
   cairo_arc(cr, 40, 190, 55, 0, 2 * M_PI);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_radial(cr, 30, 180, 5, 40, 190, 60, {{0, rgb(242, 153, 76)}, {1, rgb(89, 26, 38)}});
 }
 
 void backdrop_sunset(Canvas& c) {
@@ -202,14 +191,8 @@ void lane_lines() {
   for (int i = 0; i < 5; ++i) {
     double cx = kLaneX[i] - 80 + kNoteW / 2.0;
     Col lc = kLaneColour[i];
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, kScreenH);
-    Col top = mix(lc, rgb(40, 40, 50), 0.7), bottom = mix(lc, rgb(250, 250, 250), 0.2);
-    cairo_pattern_add_color_stop_rgb(p, 0, top.r, top.g, top.b);
-    cairo_pattern_add_color_stop_rgb(p, 1, bottom.r, bottom.g, bottom.b);
     cairo_rectangle(cr, std::floor(cx) - 1, 0, 2, kScreenH);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    fill_linear(cr, 0, 0, 0, kScreenH, {{0, mix(lc, rgb(40, 40, 50), 0.7)}, {1, mix(lc, rgb(250, 250, 250), 0.2)}});
   }
   save_png_keyed(c, out_path("img/sprite/linhas.png"), kWhite, rgb(40, 30, 30));
 }

@@ -38,6 +38,10 @@ const Chord kProgressionTable[kProgressions][4] = {
 
 const int kPentatonic[5] = {0, 3, 5, 7, 10};
 
+// Eight-bar sections in a cycle of four, after a two-bar intro of hats and pads.
+enum class Part { Intro, Verse, Lift, Breakdown, Chorus };
+const Part kSections[4] = {Part::Verse, Part::Lift, Part::Breakdown, Part::Chorus};
+
 }  // namespace
 
 int lane_note(int key, int lane) { return key + 24 + kPentatonic[lane]; }
@@ -66,24 +70,35 @@ void render_groove(Stereo& out, const Groove& g) {
     }
     const Chord& chord = prog[bar % 4];
     const int section_bar = bar % 8;
-    const bool intro = bar < 2, fill = section_bar == 7;
-    mix_in(out, pads[bar % 4], frames_at(bar_t), 0.13f, 0.f);
-    if (section_bar == 0 && bar >= 2) mix_in(out, crash_s, frames_at(bar_t), 0.35f, -0.3f);
+    const Part part = bar < 2 ? Part::Intro : kSections[(bar / 8) % 4];
+    const bool fill = section_bar == 7 && part != Part::Intro;
+    const bool thin = part == Part::Intro || part == Part::Breakdown;
+    mix_in(out, pads[bar % 4], frames_at(bar_t), part == Part::Breakdown ? 0.24f : 0.13f, 0.f);
+    const bool crash_here = (section_bar == 0 && bar >= 2) || (part == Part::Chorus && bar % 4 == 0);
+    if (crash_here) mix_in(out, crash_s, frames_at(bar_t), 0.35f, -0.3f);
     for (int s = 0; s < 16; ++s) {
       long at = frames_at(bar_t + s * step_s);
-      if (st.hat[s] != '.') {
-        float accent = (s % 4 == 0) ? 1.0f : 0.7f;
-        mix_in(out, st.hat[s] == 'o' ? hat_open : hat_closed, at, 0.22f * accent, 0.35f);
+      char hat_hit = st.hat[s];
+      if (thin && s % 4 != 0) hat_hit = '.';
+      if (part == Part::Chorus && hat_hit == 'x' && s % 4 == 2) hat_hit = 'o';
+      if (part == Part::Lift && hat_hit == '.') hat_hit = 'g';  // ghost sixteenths push the lift on
+      if (hat_hit != '.') {
+        float accent = hat_hit == 'g' ? 0.4f : (s % 4 == 0) ? 1.0f : 0.7f;
+        mix_in(out, hat_hit == 'o' ? hat_open : hat_closed, at, 0.22f * accent, 0.35f);
       }
-      if (intro) continue;
-      if (st.kick[s] == 'x') mix_in(out, kick_s, at, 0.95f, 0.f);
+      if (part == Part::Intro) continue;
+      bool kick_hit = st.kick[s] == 'x' && (!thin || s == 0);
+      if (kick_hit) mix_in(out, kick_s, at, 0.95f, 0.f);
       bool fill_hit = fill && s >= 12;
-      if (st.snare[s] == 'x' || fill_hit) mix_in(out, snare_s, at, fill_hit ? 0.45f + 0.05f * (s - 12) : 0.6f, -0.1f);
-      if (st.bass[s] != '.') {
-        int step = st.bass[s] == '8' ? 12 : st.bass[s] - '0';
+      if ((st.snare[s] == 'x' && !thin) || fill_hit)
+        mix_in(out, snare_s, at, fill_hit ? 0.45f + 0.05f * (s - 12) : 0.6f, -0.1f);
+      bool bass_hit = st.bass[s] != '.' && (!thin || s % 8 == 0);
+      if (bass_hit) {
+        int step = thin ? 0 : st.bass[s] == '8' ? 12 : st.bass[s] - '0';
         int note = g.key + chord.root - (chord.root > 7 ? 12 : 0) + step;
-        auto it = bass_notes.find(note);
-        if (it == bass_notes.end()) it = bass_notes.emplace(note, bass(midi_hz(note), step_s * 1.8)).first;
+        auto it = bass_notes.find(note * 2 + thin);
+        if (it == bass_notes.end())
+          it = bass_notes.emplace(note * 2 + thin, bass(midi_hz(note), step_s * (thin ? 7.5 : 1.8))).first;
         mix_in(out, it->second, at, 0.42f, 0.f);
       }
     }

@@ -33,9 +33,9 @@ void body_bolt(cairo_t* cr) {
   cairo_close_path(cr);
 }
 
-// Outer disc minus a smaller disc that bites into its upper left.
+// Outer disc minus a smaller disc that bites into its left side.
 void body_crescent(cairo_t* cr) {
-  const double ox = kBodyX, oy = kBodyY + 6, R = 36, ix = kBodyX - 32, iy = kBodyY - 24, r = 22;
+  const double ox = kBodyX, oy = kBodyY + 6, R = 36, ix = kBodyX - 40, iy = kBodyY + 12, r = 26;
   const double dx = ix - ox, dy = iy - oy, d = std::hypot(dx, dy);
   const double a = (R * R - r * r + d * d) / (2 * d), h = std::sqrt(R * R - a * a);
   const double mx = ox + a * dx / d, my = oy + a * dy / d;
@@ -102,12 +102,7 @@ void guitar_picture(int i) {
   picture_background(cr, m.backlight);
   cairo_save(cr);
   m.body(cr);
-  cairo_pattern_t* p = cairo_pattern_create_radial(kBodyX - 8, kBodyY - 4, 4, kBodyX, kBodyY, 50);
-  cairo_pattern_add_color_stop_rgb(p, 0, m.finish_a.r, m.finish_a.g, m.finish_a.b);
-  cairo_pattern_add_color_stop_rgb(p, 1, m.finish_b.r, m.finish_b.g, m.finish_b.b);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  fill_radial(cr, kBodyX - 8, kBodyY - 4, 4, kBodyX, kBodyY, 50, {{0, m.finish_a}, {1, m.finish_b}}, true);
   set_colour(cr, rgb(240, 236, 220));
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);

@@ -22,12 +22,7 @@ void menu_cursor() {
     cairo_curve_to(cr, 10, y - 1, 19, y + 3, 22, y + 8);
     cairo_curve_to(cr, 19, y + 13, 10, y + 17, 2, y + 14);
     cairo_curve_to(cr, 0, y + 10, 0, y + 6, 2, y + 2);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + 16);
-    cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.85, 0.3);
-    cairo_pattern_add_color_stop_rgb(p, 1, 0.9, 0.4, 0.1);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    fill_linear(cr, 0, y, 0, y + 16, {{0, rgb(255, 217, 77)}, {1, rgb(230, 102, 26)}}, true);
     set_colour(cr, kShadow);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
@@ -123,17 +118,10 @@ void star_lines() {
       double left = k == 0 ? 0 : kEnd[k - 1];
       double cx = (left + kEnd[k]) / 2.0;
       star_path(cr, cx, 20, 8.6, 3.6, 5, 0);
-      if (full) {
-        cairo_pattern_t* p = cairo_pattern_create_linear(0, 10, 0, 30);
-        cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.95, 0.5);
-        cairo_pattern_add_color_stop_rgb(p, 1, 0.95, 0.6, 0.1);
-        cairo_set_source(cr, p);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(p);
-      } else {
-        set_colour(cr, rgb(50, 44, 70));
-        cairo_fill_preserve(cr);
-      }
+      if (full)
+        fill_linear(cr, 0, 10, 0, 30, {{0, rgb(255, 242, 128)}, {1, rgb(242, 153, 26)}}, true);
+      else
+        fill_linear(cr, 0, 10, 0, 30, {{0, rgb(60, 54, 84)}, {1, rgb(40, 34, 56)}}, true);
       set_colour(cr, full ? rgb(90, 40, 0) : rgb(120, 110, 150));
       cairo_set_line_width(cr, 1);
       cairo_stroke(cr);
@@ -175,18 +163,10 @@ void rock_meter() {
     Canvas c(11, 160);
     cairo_t* cr = c.cr();
     rounded_rect_path(cr, 0, 0, 11, 160, 4);
-    if (base) {
-      cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 160);
-      cairo_pattern_add_color_stop_rgb(p, 0, 0.2, 0.9, 0.3);
-      cairo_pattern_add_color_stop_rgb(p, 0.5, 1.0, 0.85, 0.1);
-      cairo_pattern_add_color_stop_rgb(p, 1, 0.9, 0.15, 0.1);
-      cairo_set_source(cr, p);
-      cairo_fill(cr);
-      cairo_pattern_destroy(p);
-    } else {
-      set_colour(cr, rgb(28, 22, 44));
-      cairo_fill(cr);
-    }
+    if (base)
+      fill_linear(cr, 0, 0, 0, 160, {{0, rgb(51, 230, 77)}, {0.5, rgb(255, 217, 26)}, {1, rgb(230, 38, 26)}});
+    else
+      fill_linear(cr, 0, 0, 11, 0, {{0, rgb(40, 32, 60)}, {1, rgb(22, 18, 36)}});
     for (int y = 10; y < 160; y += 10) fill_rect(cr, 2, y, 7, 1, rgb(0, 0, 0, base ? 0.3 : 0.5));
     fill_rect(cr, 2, 2, 2, 156, rgb(255, 255, 255, base ? 0.3 : 0.08));
     save_png_keyed(c, out_path(base ? "img/sprite/rock_bar0.png" : "img/sprite/rock_bar.png"), kMagenta, kShadow);
@@ -198,12 +178,7 @@ void loading_bar() {
   cairo_t* cr = c.cr();
   fill_rounded(cr, 0, 4, 150, 35, 6, rgb(120, 40, 10));
   rounded_rect_path(cr, 2, 6, 146, 31, 5);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 6, 0, 37);
-  cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.85, 0.35);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.9, 0.35, 0.05);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_linear(cr, 0, 6, 0, 37, {{0, rgb(255, 217, 89)}, {1, rgb(230, 89, 13)}});
   cairo_save(cr);
   rounded_rect_path(cr, 2, 6, 146, 31, 5);
   cairo_clip(cr);

@@ -22,9 +22,7 @@ void intro_background(Canvas& c, Col centre) {
   glow(cr, 160, 120, 200, with_alpha(centre, 0.35));
 }
 
-void team_emblem() {
-  Canvas c(kScreenW, kScreenH);
-  intro_background(c, kPlum);
+void team_emblem(Canvas& c) {
   cairo_t* cr = c.cr();
   // A ring of five gems around the team's initials.
   for (int i = 0; i < 5; ++i) {
@@ -33,13 +31,9 @@ void team_emblem() {
   }
   draw_title(cr, "QD", 160, 124, 52, kPaper, rgb(170, 160, 210), kShadow);
   draw_text_outlined(cr, "THE QUORL DEMO TEAM", 160, 200, 16, kGold, kShadow, 2, Align::Center);
-  skip_hint(c);
-  save_png_opaque(c, out_path("img/intro/splash_320.png"));
 }
 
-void made_by_code() {
-  Canvas c(kScreenW, kScreenH);
-  intro_background(c, rgb(20, 80, 90));
+void made_by_code(Canvas& c) {
   cairo_t* cr = c.cr();
   static const char* kLines[] = {"every picture, every sound", "and every tune of this game", "is made by code",
                                  "when the game is built"};
@@ -50,13 +44,9 @@ void made_by_code() {
   set_colour(cr, kTeal);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
-  skip_hint(c);
-  save_png_opaque(c, out_path("img/intro/sponsor_320.png"));
 }
 
-void how_to_play() {
-  Canvas c(kScreenW, kScreenH);
-  intro_background(c, rgb(90, 50, 20));
+void how_to_play(Canvas& c) {
   cairo_t* cr = c.cr();
   draw_text_outlined(cr, "FIVE LANES - ONE BEAT", 160, 40, 18, kGold, kShadow, 2, Align::Center);
   static const char* kKeys[5] = {"A", "S", "D", "F", "G"};
@@ -70,13 +60,9 @@ void how_to_play() {
   }
   draw_text_outlined(cr, "press the lane when its note meets the fret", 160, 208, 10, kPaper, kShadow, 1.5,
                      Align::Center);
-  skip_hint(c);
-  save_png_opaque(c, out_path("img/intro/ondravel.png"));
 }
 
-void six_charts() {
-  Canvas c(kScreenW, kScreenH);
-  intro_background(c, rgb(80, 20, 60));
+void six_charts(Canvas& c) {
   cairo_t* cr = c.cr();
   draw_text_outlined(cr, "FIVE SONGS AND A TUTORIAL", 160, 52, 16, kGold, kShadow, 2, Align::Center);
   draw_text_outlined(cr, "keep the rock meter up", 160, 82, 12, kPaper, kShadow, 1.5, Align::Center);
@@ -87,17 +73,11 @@ void six_charts() {
     set_colour(cr, k < 7 ? kGold : rgb(60, 54, 80));
     cairo_fill(cr);
   }
-  skip_hint(c);
-  save_png_opaque(c, out_path("img/intro/NDRQ.png"));
 }
 
-void presents() {
-  Canvas c(kScreenW, kScreenH);
-  intro_background(c, kAmber);
+void presents(Canvas& c) {
   draw_text_outlined(c.cr(), "the Quorl Demo team presents", 160, 60, 13, kPaper, kShadow, 2, Align::Center);
   logo(c, 160, 140, 52);
-  skip_hint(c);
-  save_png_opaque(c, out_path("img/intro/presents.png"));
 }
 
 struct CreditLine {
@@ -186,11 +166,23 @@ void credits_roll() {
 }  // namespace
 
 void draw_intro() {
-  team_emblem();
-  made_by_code();
-  how_to_play();
-  six_charts();
-  presents();
+  struct Page {
+    const char* path;
+    Col glow;
+    void (*paint)(Canvas&);
+  };
+  static const Page kPages[5] = {
+      {"img/intro/splash_320.png", kPlum, team_emblem},       {"img/intro/sponsor_320.png", rgb(20, 80, 90), made_by_code},
+      {"img/intro/ondravel.png", rgb(90, 50, 20), how_to_play}, {"img/intro/NDRQ.png", rgb(80, 20, 60), six_charts},
+      {"img/intro/presents.png", kAmber, presents},
+  };
+  for (const Page& page : kPages) {
+    Canvas c(kScreenW, kScreenH);
+    intro_background(c, page.glow);
+    page.paint(c);
+    skip_hint(c);
+    save_png_opaque(c, out_path(page.path));
+  }
   credits_roll();
 }
 

@@ -5,6 +5,8 @@
 #include "theme.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace assetgen {
 
@@ -17,13 +19,7 @@ void mini_highway(cairo_t* cr, double cx, double top, double bottom, double half
   cairo_line_to(cr, cx + half_bottom, bottom);
   cairo_line_to(cr, cx - half_bottom, bottom);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
-  cairo_pattern_add_color_stop_rgba(p, 0, 0.25, 0.14, 0.08, 0.0);
-  cairo_pattern_add_color_stop_rgba(p, 0.3, 0.30, 0.17, 0.10, 0.9);
-  cairo_pattern_add_color_stop_rgba(p, 1, 0.40, 0.23, 0.12, 1.0);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_linear(cr, 0, top, 0, bottom, {{0, rgb(64, 36, 20, 0)}, {0.3, rgb(77, 43, 26, 0.9)}, {1, rgb(102, 59, 31)}});
   auto lane_x = [&](double frac, double y) {
     double t = (y - top) / (bottom - top);
     double half = half_top + (half_bottom - half_top) * t;
@@ -73,36 +69,17 @@ void hint(Canvas& c, const std::string& text, double y) {
                      Align::Center);
 }
 
-void main_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 11, kAmber);
+void main_menu_art(Canvas& c) {
   logo(c, 174, 40, 30);
-  menu_rows(c, {"PLAY", "GUITARS", "OPTIONS", "CREDITS", "EXIT"});
   mini_highway(c.cr(), 255, 70, 212, 14, 55);
-  save_png_opaque(c, out_path("img/menus/menu1.png"));
 }
 
-void play_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 12, kTeal);
-  menu_title(c, "LET'S PLAY");
-  menu_rows(c, {"PLAY MENU", "SELECT SONG", "TUTORIAL", "HIGH SCORES", "BACK"}, true);
-  mini_highway(c.cr(), 255, 80, 212, 12, 50);
-  save_png_opaque(c, out_path("img/menus/menu1.1.png"));
-}
+void play_menu_art(Canvas& c) { mini_highway(c.cr(), 255, 80, 212, 12, 50); }
 
 void gear(cairo_t* cr, double cx, double cy, double r, Col col) {
   cairo_new_path(cr);
-  for (int i = 0; i < 48; ++i) {
-    double a = i * 2 * M_PI / 48;
-    double rr = (i / 3) % 2 == 0 ? r : r * 0.8;
-    double x = cx + rr * std::cos(a), y = cy + rr * std::sin(a);
-    if (i == 0)
-      cairo_move_to(cr, x, y);
-    else
-      cairo_line_to(cr, x, y);
-  }
-  cairo_close_path(cr);
+  radial_polygon(cr, cx, cy, 48, 0, [](int i, const void* rr) { return *static_cast<const double*>(rr) * ((i / 3) % 2 ? 0.8 : 1.0); },
+                 &r);
   cairo_new_sub_path(cr);
   cairo_arc_negative(cr, cx, cy, r * 0.35, 2 * M_PI, 0);
   set_colour(cr, col);
@@ -112,21 +89,13 @@ void gear(cairo_t* cr, double cx, double cy, double r, Col col) {
   cairo_stroke(cr);
 }
 
-void options_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 13, kLaneColour[4]);
-  menu_title(c, "OPTIONS");
-  menu_rows(c, {"KEYS", "GAME", "SOUND", "SAVE", "BACK"});
+void options_art(Canvas& c) {
   gear(c.cr(), 255, 120, 38, rgb(110, 90, 160));
   gear(c.cr(), 282, 170, 22, rgb(200, 140, 60));
-  save_png_opaque(c, out_path("img/menus/main3.png"));
 }
 
-void configure_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 14, kLaneColour[1]);
-  menu_title(c, "GAME SETUP");
-  menu_rows(c, {"BACKDROP", "FLAMES", "NECK", "BACK"});
+// Value boxes where the game writes the three settings, with arrows for Left and Right.
+void configure_art(Canvas& c) {
   static const int kValueY[3] = {68, 103, 136};
   for (int y : kValueY) {
     panel(c.cr(), 259, y - 3, 26, 19);
@@ -134,22 +103,46 @@ void configure_menu() {
     arrow(c.cr(), 295, y + 6.5, 6, true, kGold);
   }
   hint(c, "LEFT / RIGHT change a value  -  A on BACK returns", 214);
-  save_png_opaque(c, out_path("img/menus/menu_configuregame.png"));
 }
 
-void save_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 15, kLaneColour[0]);
-  menu_title(c, "SAVE GAME");
-  menu_rows(c, {"SAVE", "LOAD", "CLEAR", "BACK"});
+// A status box where the game writes "GAME SAVED" and the like.
+void save_art(Canvas& c) {
   panel(c.cr(), 132, 114, 120, 24);
   hint(c, "keeps your wins and losses", 214);
-  save_png_opaque(c, out_path("img/menus/menu_save.png"));
 }
 
-void keys_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 16, kLaneColour[2]);
+struct RowMenu {
+  const char* path;
+  uint32_t seed;
+  Col accent;
+  const char* title;  // null: the art draws the logo instead
+  std::vector<std::string> labels;
+  bool heading;  // row 0 is a heading, not a choice
+  void (*art)(Canvas&);
+};
+
+void row_menus() {
+  const RowMenu kMenus[] = {
+      {"img/menus/menu1.png", 11, kAmber, nullptr, {"PLAY", "GUITARS", "OPTIONS", "CREDITS", "EXIT"}, false, main_menu_art},
+      {"img/menus/menu1.1.png", 12, kTeal, "LET'S PLAY", {"PLAY MENU", "SELECT SONG", "TUTORIAL", "HIGH SCORES", "BACK"},
+       true, play_menu_art},
+      {"img/menus/main3.png", 13, kLaneColour[4], "OPTIONS", {"KEYS", "GAME", "SOUND", "SAVE", "BACK"}, false,
+       options_art},
+      {"img/menus/menu_configuregame.png", 14, kLaneColour[1], "GAME SETUP", {"BACKDROP", "FLAMES", "NECK", "BACK"},
+       false, configure_art},
+      {"img/menus/menu_save.png", 15, kLaneColour[0], "SAVE GAME", {"SAVE", "LOAD", "CLEAR", "BACK"}, false, save_art},
+  };
+  for (const RowMenu& m : kMenus) {
+    Canvas c(kScreenW, kScreenH);
+    menu_backdrop(c, m.seed, m.accent);
+    if (m.title) menu_title(c, m.title);
+    menu_rows(c, m.labels, m.heading);
+    m.art(c);
+    save_png_opaque(c, out_path(m.path));
+  }
+}
+
+void keys_art(Canvas& c) {
   menu_title(c, "KEY SETUP");
   hint(c, "press the key you want for the lit fret", 62);
   hint(c, "ESC stops here", 76);
@@ -158,16 +151,9 @@ void keys_menu() {
   cairo_t* cr = c.cr();
   for (int i = 0; i < 5; ++i) {
     double cx = kLaneX[i] + kNoteW / 2.0;
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 124, 0, 215);
-    Col lc = kLaneColour[i];
-    cairo_pattern_add_color_stop_rgba(p, 0, lc.r, lc.g, lc.b, 0.0);
-    cairo_pattern_add_color_stop_rgba(p, 1, lc.r, lc.g, lc.b, 0.55);
     cairo_rectangle(cr, cx - 3, 124, 6, 96);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    fill_linear(cr, 0, 124, 0, 215, {{0, with_alpha(kLaneColour[i], 0)}, {1, with_alpha(kLaneColour[i], 0.55)}});
   }
-  save_png_opaque(c, out_path("img/menus/set_keys.png"));
 }
 
 void speaker(cairo_t* cr, double x, double y, Col col) {
@@ -189,9 +175,7 @@ void speaker(cairo_t* cr, double x, double y, Col col) {
   }
 }
 
-void sound_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 17, kLaneColour[3]);
+void sound_art(Canvas& c) {
   menu_title(c, "SOUND");
   hint(c, "LEFT / RIGHT set the volume", 70);
   cairo_t* cr = c.cr();
@@ -203,23 +187,17 @@ void sound_menu() {
     fill_rect(cr, 105 + x, 105 + 66 - h, 3, h, rgb(60, 50, 90));
   }
   panel(cr, 92, 176, 140, 30, 0.5);
-  save_png_opaque(c, out_path("img/menus/menu_sound1.png"));
 }
 
-void hiscore_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 18, kGold);
+void hiscore_art(Canvas& c) {
   draw_title(c.cr(), "HIGH SCORES", 160, 38, 24, kGold, kAmber, kShadow);
   panel(c.cr(), 14, 55, 292, 152);
   fill_rect(c.cr(), 74, 101, 172, 1, rgb(150, 120, 210, 0.5));
   arrow(c.cr(), 24, 66, 5, false, kTeal);
   arrow(c.cr(), 296, 66, 5, true, kTeal);
-  save_png_opaque(c, out_path("img/menus/hiscore.png"));
 }
 
-void rank_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 19, kGold);
+void rank_art(Canvas& c) {
   cairo_t* cr = c.cr();
   draw_title(cr, "NEW SCORE!", 160, 32, 24, kGold, kAmber, kShadow);
   draw_text_outlined(cr, "ENTER YOUR NAME", 160, 52, 10, kTeal, kShadow, 1.5, Align::Center);
@@ -230,12 +208,9 @@ void rank_menu() {
   }
   panel(cr, 58, 118, 208, 90);
   hint(c, "ARROWS move   A choose   last cell deletes", 224);
-  save_png_opaque(c, out_path("img/menus/rank_score.png"));
 }
 
-void select_song_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 20, kTeal);
+void select_song_art(Canvas& c) {
   cairo_t* cr = c.cr();
   panel(cr, 4, 3, 312, 61);
   panel(cr, 4, 65, 164, 93);
@@ -246,68 +221,65 @@ void select_song_menu() {
   arrow(cr, 311, 128, 6, true, kGold);
   draw_text_outlined(cr, "LEFT / RIGHT: another song", 86, 178, 9, rgb(200, 195, 225), kShadow, 1.2,
                      Align::Center);
-  save_png_opaque(c, out_path("img/menus/select_song_band.png"));
 }
 
-void loading_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 21, kAmber);
+void loading_art(Canvas& c) {
   logo(c, 174, 70, 30);
   draw_text_outlined(c.cr(), "GET READY...", 160, 150, 16, kPaper, kShadow, 2, Align::Center);
   fill_rounded(c.cr(), 75, 165, 160, 53, 7, rgb(10, 8, 20));
   stroke_rounded(c.cr(), 76, 166, 158, 51, 7, 2, kGold);
-  save_png_opaque(c, out_path("img/menus/loading.png"));
 }
 
-void results_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 22, kGold);
+void results_art(Canvas& c) {
   cairo_t* cr = c.cr();
   draw_title(cr, "RESULTS", 160, 40, 26, kGold, kAmber, kShadow);
   panel(cr, 70, 54, 180, 34);
   fill_rounded(cr, 48, 95, 224, 49, 8, rgb(10, 8, 22, 0.6));
   panel(cr, 20, 154, 280, 54);
-  save_png_opaque(c, out_path("img/menus/you_win.png"));
 }
 
-void gallery_menu() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 23, kLaneColour[4]);
+void gallery_art(Canvas& c) {
   cairo_t* cr = c.cr();
   panel(cr, 4, 4, 170, 68);
   draw_title(cr, "GALLERY", 247, 36, 16, kGold, kAmber, kShadow);
   stroke_rounded(cr, 175.5, 46.5, 141, 172, 5, 2, kGold);
   arrow(cr, 191, 29, 6, false, kGold);
   arrow(cr, 303, 29, 6, true, kGold);
-  save_png_opaque(c, out_path("img/menus/main2.png"));
 }
 
-void credits_background() {
-  Canvas c(kScreenW, kScreenH);
-  menu_backdrop(c, 24, kTeal);
+void credits_art(Canvas& c) {
   cairo_t* cr = c.cr();
   fill_rect(cr, 0, 0, kScreenW, kScreenH, rgb(8, 6, 16, 0.45));
   for (int i = 0; i < 5; ++i) glow(cr, 40 + i * 60, 240, 60, with_alpha(kLaneColour[i], 0.25));
-  save_png_opaque(c, out_path("img/menus/main4.png"));
 }
 
 }  // namespace
 
 void draw_menus() {
-  main_menu();
-  play_menu();
-  options_menu();
-  configure_menu();
-  save_menu();
-  keys_menu();
-  sound_menu();
-  hiscore_menu();
-  rank_menu();
-  select_song_menu();
-  loading_menu();
-  results_menu();
-  gallery_menu();
-  credits_background();
+  row_menus();
+  struct Screen {
+    const char* path;
+    uint32_t seed;
+    Col accent;
+    void (*art)(Canvas&);
+  };
+  const Screen kScreens[] = {
+      {"img/menus/set_keys.png", 16, kLaneColour[2], keys_art},
+      {"img/menus/menu_sound1.png", 17, kLaneColour[3], sound_art},
+      {"img/menus/hiscore.png", 18, kGold, hiscore_art},
+      {"img/menus/rank_score.png", 19, kGold, rank_art},
+      {"img/menus/select_song_band.png", 20, kTeal, select_song_art},
+      {"img/menus/loading.png", 21, kAmber, loading_art},
+      {"img/menus/you_win.png", 22, kGold, results_art},
+      {"img/menus/main2.png", 23, kLaneColour[4], gallery_art},
+      {"img/menus/main4.png", 24, kTeal, credits_art},
+  };
+  for (const Screen& screen : kScreens) {
+    Canvas c(kScreenW, kScreenH);
+    menu_backdrop(c, screen.seed, screen.accent);
+    screen.art(c);
+    save_png_opaque(c, out_path(screen.path));
+  }
 }
 
 }  // namespace assetgen

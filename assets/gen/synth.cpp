@@ -176,6 +176,28 @@ Mono tone(double hz_from, double hz_to, double seconds, int wave, double attack,
   return out;
 }
 
+Mono chime(double hz, double seconds) {
+  Mono out(frames_at(seconds));
+  static const double kPartial[4][3] = {{1, 1.0, 6}, {2, 0.45, 9}, {3, 0.2, 13}, {4.2, 0.08, 20}};
+  for (size_t i = 0; i < out.size(); ++i) {
+    double t = static_cast<double>(i) / kRate, v = 0;
+    for (const auto& p : kPartial) v += p[1] * std::exp(-t * p[2]) * std::sin(kTwoPi * hz * p[0] * t);
+    double edge = std::min(1.0, t / 0.003) * std::min(1.0, (out.size() - i) / (0.02 * kRate));
+    out[i] = static_cast<float>(v * edge);
+  }
+  return out;
+}
+
+void level(Stereo& s, float rms) {
+  double sum = 0;
+  for (size_t i = 0; i < s.frames(); ++i) sum += s.l[i] * s.l[i] + s.r[i] * s.r[i];
+  const float g = rms / static_cast<float>(std::sqrt(sum / (2.0 * s.frames() + 1)) + 1e-9);
+  for (size_t i = 0; i < s.frames(); ++i) {
+    s.l[i] = 0.95f * std::tanh(g * s.l[i]);
+    s.r[i] = 0.95f * std::tanh(g * s.r[i]);
+  }
+}
+
 void normalise(Stereo& s, float peak) {
   float m = 1e-9f;
   for (size_t i = 0; i < s.frames(); ++i) m = std::max({m, std::fabs(s.l[i]), std::fabs(s.r[i])});

@@ -51,6 +51,11 @@ Mono pad(const std::vector<double>& hz, double seconds);
 // A tone with a pitch glide, for effects: wave 0 sine, 1 square, 2 saw.
 Mono tone(double hz_from, double hz_to, double seconds, int wave, double attack, double decay_per_s);
 
+// A bright struck tone (sine partials with a fast decay) for cues that must stand out.
+Mono chime(double hz, double seconds);
+// Brings the whole buffer to the given RMS level, then rounds off the peaks
+// that would pass full scale with a soft saturation (tanh).
+void level(Stereo& s, float rms);
 // Scales the whole buffer so its loudest sample has the given peak.
 void normalise(Stereo& s, float peak);
 // Fades the last `seconds` of the buffer to silence.

@@ -15,17 +15,12 @@ void menu_backdrop(Canvas& c, uint32_t seed, Col accent) {
     double x0 = 60 + i * 70 + 20 * (hash01(i, 1, seed) - 0.5);
     double spread = 30 + 25 * hash01(i, 2, seed);
     double lean = 80 * (hash01(i, 3, seed) - 0.5);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, c.height());
-    cairo_pattern_add_color_stop_rgba(p, 0, accent.r, accent.g, accent.b, 0.22);
-    cairo_pattern_add_color_stop_rgba(p, 1, accent.r, accent.g, accent.b, 0.0);
     cairo_move_to(cr, x0 - 4, 0);
     cairo_line_to(cr, x0 + 4, 0);
     cairo_line_to(cr, x0 + lean + spread, c.height());
     cairo_line_to(cr, x0 + lean - spread, c.height());
     cairo_close_path(cr);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    fill_linear(cr, 0, 0, 0, c.height(), {{0, with_alpha(accent, 0.22)}, {1, with_alpha(accent, 0)}});
   }
   // Speaker-grille dots, fading towards the top.
   for (int y = 6; y < c.height(); y += 6)
@@ -55,13 +50,8 @@ void menu_rows(Canvas& c, const std::vector<std::string>& labels, bool first_is_
       fill_rect(cr, 36, cy + 10, text_width(labels[k], 16), 2, with_alpha(kGold, 0.7));
       continue;
     }
-    cairo_pattern_t* p = cairo_pattern_create_linear(32, 0, 180, 0);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0.36, 0.16, 0.50, 0.95);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0.12, 0.08, 0.25, 0.0);
     rounded_rect_path(cr, 32, cy - 11, 150, 22, 6);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    fill_linear(cr, 32, 0, 180, 0, {{0, rgb(92, 41, 128, 0.95)}, {1, rgb(31, 20, 64, 0)}});
     fill_rect(cr, 32, cy - 11, 3, 22, with_alpha(kLaneColour[k % 5], 0.9));
     draw_text_outlined(cr, labels[k], 42, cy + 5, 14, kPaper, kShadow, 1.6);
   }
@@ -85,15 +75,9 @@ void gem(cairo_t* cr, double cx, double cy, double rx, double ry, Col colour) {
   cairo_scale(cr, rx, ry);
   cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
   cairo_restore(cr);
-  Col dark = mix(colour, rgb(0, 0, 0), 0.55);
-  cairo_pattern_t* p = cairo_pattern_create_radial(cx - rx * 0.3, cy - ry * 0.4, 0, cx, cy, std::max(rx, ry));
-  cairo_pattern_add_color_stop_rgb(p, 0, std::min(1.0, colour.r + 0.35), std::min(1.0, colour.g + 0.35),
-                                   std::min(1.0, colour.b + 0.35));
-  cairo_pattern_add_color_stop_rgb(p, 0.6, colour.r, colour.g, colour.b);
-  cairo_pattern_add_color_stop_rgb(p, 1, dark.r, dark.g, dark.b);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  Col light{std::min(1.0, colour.r + 0.35), std::min(1.0, colour.g + 0.35), std::min(1.0, colour.b + 0.35), 1};
+  fill_radial(cr, cx - rx * 0.3, cy - ry * 0.4, 0, cx, cy, std::max(rx, ry),
+              {{0, light}, {0.6, colour}, {1, mix(colour, rgb(0, 0, 0), 0.55)}}, true);
   set_colour(cr, rgb(20, 14, 30));
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);

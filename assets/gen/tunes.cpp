@@ -72,12 +72,17 @@ Stereo render_tune(const TuneSpec& spec, const Chart& chart) {
   const uint32_t seed = static_cast<uint32_t>(spec.end_ms);
   render_groove(out, Groove{chart.bpm, beat_phase(chart), spec.key, spec.style, spec.progression, seed});
   static const float kPan[5] = {-0.6f, -0.3f, 0.f, 0.3f, 0.6f};
+  // Each lane's tone: a plucked string with a bell on top, so it cuts through the groove.
   Mono tones[5];
-  for (int lane = 0; lane < 5; ++lane)
-    tones[lane] = pluck(midi_hz(lane_note(spec.key, lane)), 0.45, seed + 10 + lane, 0.7);
+  for (int lane = 0; lane < 5; ++lane) {
+    double hz = midi_hz(lane_note(spec.key, lane));
+    tones[lane] = pluck(hz, 0.5, seed + 10 + lane, 0.8);
+    Mono bell = chime(hz, 0.5);
+    for (size_t i = 0; i < bell.size(); ++i) tones[lane][i] += 0.6f * bell[i];
+  }
   for (const ChartNote& n : chart.notes)
-    mix_in(out, tones[n.lane - 1], frames_at((n.threshold + kToneDelayMs) / 1000.0), 0.6f, kPan[n.lane - 1]);
-  normalise(out, 0.9f);
+    mix_in(out, tones[n.lane - 1], frames_at((n.threshold + kToneDelayMs) / 1000.0), 1.1f, kPan[n.lane - 1]);
+  level(out, 0.16f);
   fade_out(out, 2.5);
   return out;
 }

@@ -110,8 +110,8 @@ void backdrop_city(Canvas& c) {
   cairo_t* cr = c.cr();
   vertical_gradient(cr, 0, 0, kScreenW, kScreenH, rgb(8, 10, 40), rgb(60, 30, 90));
   for (int i = 0; i < 70; ++i) fill_rect(cr, hash01(i, 0, 9) * 320, hash01(i, 1, 9) * 120, 1, 1, rgb(220, 220, 255, 0.8));
-  fill_circle(cr, 44, 40, 16, rgb(240, 236, 210));
-  fill_circle(cr, 50, 36, 14, rgb(8, 10, 40, 0.5));
+  fill_circle(cr, 60, 128, 13, rgb(240, 236, 210));
+  fill_circle(cr, 65, 124, 11, rgb(8, 10, 40, 0.5));
   double x = 0;
   for (int i = 0; x < kScreenW; ++i) {
     double w = 18 + 22 * hash01(i, 2, 9), h = 60 + 110 * hash01(i, 3, 9);
@@ -150,13 +150,13 @@ void backdrop_sunset(Canvas& c) {
   vertical_gradient(cr, 0, 0, kScreenW, 150, rgb(40, 10, 70), rgb(250, 110, 90));
   vertical_gradient(cr, 0, 150, kScreenW, 90, rgb(40, 10, 50), rgb(10, 4, 20));
   cairo_save(cr);
-  cairo_arc(cr, 60, 140, 46, 0, 2 * M_PI);
+  cairo_arc(cr, 40, 160, 42, 0, 2 * M_PI);
   cairo_clip(cr);
-  vertical_gradient(cr, 0, 94, 320, 60, rgb(255, 230, 90), rgb(255, 80, 120));
-  for (int i = 0; i < 5; ++i) fill_rect(cr, 0, 118 + i * 7, 320, 1 + i, rgb(250, 110, 90));
+  vertical_gradient(cr, 0, 118, 320, 42, rgb(255, 230, 90), rgb(255, 80, 120));
+  for (int i = 0; i < 4; ++i) fill_rect(cr, 0, 132 + i * 5, 320, 1 + i, rgb(250, 110, 90));
   cairo_restore(cr);
   cairo_move_to(cr, 0, 150);
-  for (int x = 0; x <= kScreenW; x += 10) cairo_line_to(cr, x, 150 - 30 * value_noise(x * 0.03, 0, 12));
+  for (int x = 0; x <= kScreenW; x += 10) cairo_line_to(cr, x, 150 - 12 * value_noise(x * 0.03, 0, 12));
   cairo_line_to(cr, kScreenW, 150);
   cairo_close_path(cr);
   set_colour(cr, rgb(30, 8, 40));
@@ -181,6 +181,9 @@ void backdrops() {
   for (int i = 0; i < 4; ++i) {
     Canvas c(kScreenW, kScreenH);
     kPainters[i](c);
+    // A soft shade down the left edge keeps the score, clock and status texts readable.
+    cairo_rectangle(c.cr(), 0, 0, 80, kScreenH);
+    fill_linear(c.cr(), 0, 0, 80, 0, {{0, rgb(0, 0, 0, 0.45)}, {0.7, rgb(0, 0, 0, 0.3)}, {1, rgb(0, 0, 0, 0)}});
     save_png_opaque(c, out_path("img/bg/backdrop0" + std::to_string(i) + ".png"));
   }
 }

@@ -3,9 +3,12 @@
 // effect format and the length of every tune.
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
+#include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -375,6 +378,33 @@ TEST(AssetTunes, MenuTuneIsAnMp3OfAtLeastTwentySeconds) {
   int kbps = kMpeg2Kbps[b[2] >> 4];
   ASSERT_GT(kbps, 0);
   EXPECT_GE(b.size() * 8.0 / (kbps * 1000.0), 20.0);
+}
+
+// SDL_mixer, opened as the game opens it, loads every effect without converting
+// it (same rate and format) and accepts every tune.
+TEST(AssetSounds, MixerLoadsEffectsUnconvertedAndEveryTune) {
+  setenv("SDL_AUDIODRIVER", "dummy", 0);  // loading needs no sound card
+  if (SDL_Init(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024) != 0)
+    GTEST_SKIP() << "no audio device: " << SDL_GetError();
+  for (const char* path : {"audio/ERRO4.wav", "audio/ESTRELA_MAIS.wav", "audio/PTPOWER.wav", "audio/PTRUIM.wav",
+                           "audio/BATIDA.wav", "audio/ACEITA.wav", "audio/CANCELA.wav", "audio/EXPLOSAO.wav"}) {
+    SCOPED_TRACE(path);
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(game_path(path).c_str(), "rb"), 1);
+    ASSERT_NE(chunk, nullptr) << Mix_GetError();
+    std::vector<unsigned char> b = read_file(game_path(path));
+    EXPECT_EQ(chunk->alen, le32(b, 40)) << "the mixer had to convert the samples";
+    Mix_FreeChunk(chunk);
+  }
+  for (const char* path : {"song/tutorial/Tutorial.ogg", "song/Paranoid.ogg", "song/RunToTheHills.ogg",
+                           "song/AceOfSpads.ogg", "song/HighwayToHell.ogg", "song/ForWhomTheBellsTools.ogg",
+                           "audio/menu1.mp3"}) {
+    SCOPED_TRACE(path);
+    Mix_Music* music = Mix_LoadMUS(game_path(path).c_str());
+    EXPECT_NE(music, nullptr) << Mix_GetError();
+    Mix_FreeMusic(music);
+  }
+  Mix_CloseAudio();
+  SDL_Quit();
 }
 
 TEST(AssetFiles, FontAndHighScoreDirectoryAreInPlace) {

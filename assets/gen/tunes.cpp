@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -27,9 +28,10 @@ namespace {
 
 constexpr double kTailS = 5.0;  // music goes on a little past the end time
 
-// The groove's downbeat phase: the circular mean of the tone times modulo one beat,
-// so that the drums fall on the same grid as the chart's notes.
-double beat_phase(const Chart& chart) {
+// The groove's downbeat: first the beat phase, the circular mean of the tone times
+// modulo one beat, so that the drums fall on the chart's grid; then the one of the
+// four beats of a bar on which most chords (or, without chords, most notes) land.
+double downbeat(const Chart& chart) {
   const double beat = 60.0 / chart.bpm;
   if (chart.notes.empty()) return 0.0;
   double sx = 0, sy = 0;
@@ -40,7 +42,26 @@ double beat_phase(const Chart& chart) {
   }
   double a = std::atan2(sy, sx);
   if (a < 0) a += 2 * M_PI;
-  return a / (2 * M_PI) * beat;
+  const double phase = a / (2 * M_PI) * beat;
+
+  std::map<int, int> per_time;
+  for (const ChartNote& n : chart.notes) ++per_time[n.threshold];
+  bool chords = false;
+  for (const auto& t : per_time) chords = chords || t.second > 1;
+  int votes[4] = {0, 0, 0, 0};
+  for (const auto& t : per_time) {
+    if (chords && t.second < 2) continue;
+    double beats = ((t.first + kToneDelayMs) / 1000.0 - phase) / beat;
+    double nearest = std::round(beats);
+    if (std::fabs(beats - nearest) > 0.2) continue;
+    ++votes[static_cast<int>(std::fmod(std::fmod(nearest, 4) + 4, 4))];
+  }
+  int best = 0;
+  for (int k = 1; k < 4; ++k)
+    if (votes[k] + votes[(k + 2) % 4] > votes[best] + votes[(best + 2) % 4] ||
+        (votes[k] + votes[(k + 2) % 4] == votes[best] + votes[(best + 2) % 4] && votes[k] > votes[best]))
+      best = k;
+  return phase + best * beat;
 }
 
 }  // namespace
@@ -70,7 +91,7 @@ Chart read_chart(const std::string& path) {
 Stereo render_tune(const TuneSpec& spec, const Chart& chart) {
   Stereo out(frames_at(spec.end_ms / 1000.0 + kTailS));
   const uint32_t seed = static_cast<uint32_t>(spec.end_ms);
-  render_groove(out, Groove{chart.bpm, beat_phase(chart), spec.key, spec.style, spec.progression, seed});
+  render_groove(out, Groove{chart.bpm, downbeat(chart), spec.key, spec.style, spec.progression, seed});
   static const float kPan[5] = {-0.6f, -0.3f, 0.f, 0.3f, 0.6f};
   // Each lane's tone: a plucked string with a bell on top, so it cuts through the groove.
   Mono tones[5];

@@ -3,7 +3,7 @@
 #include <SDL/SDL_image.h>
 
 #include <cstdio>
-#include <string>
+#include <cstring>
 
 SDL_Surface* gtr01 = nullptr;
 SDL_Surface* gtr02 = nullptr;
@@ -148,14 +148,18 @@ const ImageRow IMAGE_FILES[IMAGE_COUNT] = {
 };
 
 namespace {
-std::string load_errors[IMAGE_COUNT];
+// Plain character arrays: the table is loaded during static initialisation,
+// before objects with constructors in this file can be relied on.
+constexpr int ERROR_TEXT = 256;
+char load_errors[IMAGE_COUNT][ERROR_TEXT];
 }
 
 void load_image_table()
 {
     for (int i = 0; i < IMAGE_COUNT; ++i) {
         *IMAGE_FILES[i].surface = IMG_Load(IMAGE_FILES[i].path);
-        load_errors[i] = *IMAGE_FILES[i].surface ? std::string() : std::string(IMG_GetError());
+        const char* reason = *IMAGE_FILES[i].surface ? "" : IMG_GetError();
+        std::snprintf(load_errors[i], ERROR_TEXT, "%s", reason);
     }
 }
 
@@ -164,7 +168,7 @@ int report_image_failures(const char* program)
     int failed = 0;
     for (int i = 0; i < IMAGE_COUNT; ++i) {
         if (*IMAGE_FILES[i].surface) continue;
-        std::fprintf(stderr, "%s: cannot load %s: %s\n", program, IMAGE_FILES[i].path, load_errors[i].c_str());
+        std::fprintf(stderr, "%s: cannot load %s: %s\n", program, IMAGE_FILES[i].path, load_errors[i]);
         ++failed;
     }
     return failed;

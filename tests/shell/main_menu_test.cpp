@@ -97,22 +97,24 @@ TEST_F(MainMenuTest, CloseRequestDoesNotEndTheGame)
     EXPECT_EQ(run_game(), STOPPED);
 }
 
-TEST_F(MainMenuTest, ReturnToTheTopKeepsTheRowAndResetsTheCounters)
+TEST_F(MainMenuTest, BackPollReturnsToTheTopKeepingTheRowAndResettingTheCounters)
 {
     skip_intro();
-    driver.key_down(SDLK_DOWN);
-    driver.key_down(SDLK_DOWN);
+    for (int i = 0; i < 3; ++i) driver.key_down(SDLK_DOWN);
     bool scored = false;
     driver.on_poll = [&scored] {
-        if (!scored && cursor_count == 2) nSCORE = 42, scored = true;
+        if (!scored && cursor_count == 3) nSCORE = 42, scored = true;
     };
-    driver.key_down(BUTTON_A);
+    driver.key_down(BUTTON_A);  // the credits
+    driver.key_down(BUTTON_B);  // taken by the back poll of the first dispatch pass
     driver.grace_polls = 2;
     EXPECT_EQ(run_game(), STOPPED);
-    EXPECT_EQ(cursor_count, 2);
+    EXPECT_EQ(cursor_count, 3);
     EXPECT_EQ(menu1, 0);
     EXPECT_EQ(nSCORE, 0);
+    EXPECT_EQ(camera_credits.y, 0);
     EXPECT_EQ(driver.count_effect(snd_accept), 1);
+    EXPECT_EQ(driver.count_effect(snd_cancel), 1);
     // The menu music is not started again by a return to the top.
     EXPECT_EQ(driver.count_music(MusicCall::Play, music_menu), 1);
 }

@@ -67,7 +67,8 @@ TEST_P(MultiplierTest, HigherCellsAreDrawnOnTopFromStreaksFiveAndTen)
 INSTANTIATE_TEST_SUITE_P(Streaks, MultiplierTest,
                          ::testing::Values(MultiplierCase{0, 0xFF0000}, MultiplierCase{4, 0xFF0000},
                                            MultiplierCase{5, 0x00FF00}, MultiplierCase{9, 0x00FF00},
-                                           MultiplierCase{10, 0x0000FF}, MultiplierCase{40, 0x0000FF}));
+                                           MultiplierCase{10, 0x0000FF}, MultiplierCase{40, 0x0000FF}),
+                         [](const auto& info) { return "Streak" + std::to_string(info.param.streak); });
 
 TEST_F(PlayFieldTest, SettingsOutsideTheRangeDrawNoBackdropAndNoNeck)
 {

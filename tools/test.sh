@@ -16,3 +16,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORL_SANITIZE=ON -DQUORL_WERROR=ON
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan -j"$jobs" --output-on-failure
+
+# A short run of each fuzz target (tools/fuzz.sh runs them longer).
+bash tools/fuzz.sh 10

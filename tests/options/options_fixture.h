@@ -101,17 +101,18 @@ public:
     void screen_poll(SDLKey key) { at(key, 0); }
     void back_poll(SDLKey key) { at(key, per_pass_ - 1); }
     // Lets whole passes go by without a key.
-    void skip_passes(int passes) { next_ += passes * per_pass_; }
+    void skip_passes(int passes) { earliest_ += passes * per_pass_; }
 
 private:
     void at(SDLKey key, int slot)
     {
-        long poll = next_;
+        long poll = earliest_;
         while (poll % per_pass_ != slot) ++poll;
-        driver_.key_down(key, static_cast<int>(poll - next_));
-        next_ = poll + 1;
+        driver_.key_down(key, static_cast<int>(poll - delivered_));
+        delivered_ = earliest_ = poll + 1;
     }
     ScriptDriver& driver_;
     int per_pass_;
-    long next_ = 0;
+    long delivered_ = 0;  // the poll after the last delivery
+    long earliest_ = 0;   // the first poll the next key may take
 };

@@ -4,11 +4,10 @@
 #include "shell/game_config.h"
 #include "shell/image_table.h"
 #include "shell/key_config.h"
-#include "shell/keys.h"
 #include "shell/main_menu.h"
-#include "shell/menu.h"
 #include "shell/platform.h"
 #include "shell/resources.h"
+#include "shell/row_menu.h"
 #include "shell/save_menu.h"
 #include "shell/sound_menu.h"
 #include "shell/video.h"
@@ -36,19 +35,6 @@ Next options_menu()
     apply_surface(0, 0, my_surfMenu3, screen, nullptr);
     game_flip(screen);
 
-    while (!menu5) {
-        pace_pass();
-        clamp_row(cursor_count, OPTIONS_ROWS - 1);
-        draw_erase_strip(my_surfMenu3);
-        draw_row_cursor(cursor_count);
-        game_flip(screen);
-        if (!poll_key_down()) continue;
-        const SDLKey key = event_key();
-        if (!move_row(cursor_count, key) && key == BUTTON_A) {
-            play_effect(snd_accept);
-            menu5 = 1;
-        }
-        game_flip(screen);
-    }
+    run_row_menu(my_surfMenu3, cursor_count, OPTIONS_ROWS - 1, menu5);
     return OPTION_SCREENS[cursor_count]();
 }

@@ -11,6 +11,7 @@
 #include "shell/platform.h"
 #include "shell/play_menu.h"
 #include "shell/resources.h"
+#include "shell/row_menu.h"
 #include "shell/song_state.h"
 #include "shell/video.h"
 
@@ -94,19 +95,6 @@ Next run_main_menu()
     SDL_UpperBlit(::main_menu, nullptr, screen, &at);
     game_flip(screen);
 
-    while (!menu1) {
-        pace_pass();
-        clamp_row(cursor_count, MAIN_MENU_ROWS - 1);
-        draw_erase_strip(::main_menu);
-        draw_row_cursor(cursor_count);
-        game_flip(screen);
-        if (!poll_key_down()) continue;
-        const SDLKey key = event_key();
-        if (!move_row(cursor_count, key) && key == BUTTON_A) {
-            play_effect(snd_accept);
-            menu1 = 1;
-        }
-        game_flip(screen);
-    }
+    run_row_menu(::main_menu, cursor_count, MAIN_MENU_ROWS - 1, menu1);
     return dispatch();
 }

@@ -87,6 +87,16 @@ TEST_F(StartupTest, WithoutAnAudioDeviceTheGameGoesOnSilently)
     EXPECT_TRUE(driver.effects.empty());
 }
 
+TEST_F(StartupTest, WithoutADisplayTheGameSaysSoAndEndsWithStatusOne)
+{
+    setenv("SDL_VIDEODRIVER", "no_such_driver", 1);
+    int status = 0;
+    const std::string err = run_capturing_stderr(status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.find("quorl_demo_windowed: cannot set the video mode: "), std::string::npos) << err;
+    EXPECT_EQ(driver.flips, 0);
+}
+
 TEST_F(StartupTest, OpensA320By240WindowAt16BitsWithTheCursorHidden)
 {
     skip_intro();

@@ -1,4 +1,5 @@
-// The road of a chosen song: loading screen, countdown, play, fail or results.
+// The road of a chosen song: loading screen, countdown, the play loop, then
+// the fail screen or the results and the name entry.
 #pragma once
 
 #include "shell/flow.h"

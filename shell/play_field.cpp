@@ -7,6 +7,8 @@
 #include "shell/settings.h"
 #include "shell/video.h"
 
+#include <climits>
+
 SDL_Rect dst_rectalpha = {0, 0, 0, 0};
 SDL_Rect camera = {-80, 540, 320, 540};
 SDL_Rect dst_rectLinha = {80, 0, 0, 0};
@@ -27,8 +29,9 @@ constexpr int SETTINGS = 4;
 SDL_Surface* const* const BACKDROPS[SETTINGS] = {&BG00, &BG01, &BG02, &BG03};
 SDL_Surface* const* const NECKS[SETTINGS] = {&nk0, &nk1, &nk2, &nk3};
 
-// Streak above which each multiplier cell is drawn on top of the one before.
-constexpr int MULTIPLIER_FROM[MULTIPLIER_CELLS] = {-1, 4, 9};
+// Streak above which each multiplier cell is drawn on top of the one before;
+// x1 shows for every streak, negative ones (left by the chord rule) included.
+constexpr int MULTIPLIER_FROM[MULTIPLIER_CELLS] = {INT_MIN, 4, 9};
 
 constexpr Uint8 NECK_ALPHA = 200;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "harness/game_fixture.h"
+#include "highway/lanes.h"
 #include "shell/keys.h"
 #include "shell/song_state.h"
 
@@ -81,6 +82,16 @@ inline void replace_image(SDL_Surface*& image, int w, int h, Uint8 r, Uint8 g, U
 {
     if (image) SDL_FreeSurface(image);
     image = solid_surface(w, h, r, g, b);
+}
+
+// True when every note slot is back at the top, as every way out of a song
+// leaves them.
+inline bool every_slot_at_top()
+{
+    for (const Lane& lane : LANES)
+        for (int i = 0; i < lane.pool_size; ++i)
+            if (lane.slots[i].y != 0) return false;
+    return true;
 }
 
 class PlayTest : public GameTest {

@@ -88,7 +88,9 @@ TEST_P(ResultsTest, ShowAccuracyStarsAndUnlockThenGoOnToTheNameEntry)
     int red = 0;
     while (rgb_at(shot, 55 + red, 110) == as_shown(shot, 255, 0, 0)) ++red;
     EXPECT_EQ(red, WIDTHS[c.stars]);
-    if (c.stars < 10) EXPECT_EQ(rgb_at(shot, 55 + 208, 110), as_shown(shot, 96, 96, 96));  // the empty line
+    if (c.stars < 10) {
+        EXPECT_EQ(rgb_at(shot, 55 + 208, 110), as_shown(shot, 96, 96, 96));  // the empty line
+    }
     EXPECT_EQ(shows_centred_text(shot, font_small2, "NEW GUITAR UNLOCK IN GALERY!", color_yellow, background, 160),
               c.unlock);
     EXPECT_EQ(wins, c.wins_before + (c.song == SONG_TUTORIAL ? 0 : 1));

@@ -36,6 +36,34 @@ const CountdownDigit DIGITS[] = {
 };
 constexpr Uint32 DIGIT_MS = 1000;
 
+// The surfaces that every play frame draws. They are loaded in the format of
+// their files; in the screen's format their blits need no conversion, which
+// is most of a frame's work otherwise.
+SDL_Surface** const PLAY_SURFACES[] = {
+    &BG00, &BG01, &BG02, &BG03, &nk0, &nk1, &nk2, &nk3, &my_surfLinha, &my_surfFrets, &my_surfNotas,
+    &my_surfScore, &my_surfRockometro, &my_surfRockometro2, &multiplicador, &hitflames,
+};
+
+bool in_screen_format(const SDL_PixelFormat* f)
+{
+    const SDL_PixelFormat* s = screen->format;
+    return f->BitsPerPixel == s->BitsPerPixel && f->Rmask == s->Rmask && f->Gmask == s->Gmask &&
+           f->Bmask == s->Bmask && f->Amask == s->Amask;
+}
+
+// Converts each play surface once; colour keys and alpha are set on them
+// afterwards by the play field's preparation.
+void convert_play_surfaces()
+{
+    for (SDL_Surface** image : PLAY_SURFACES) {
+        if (!*image || in_screen_format((*image)->format)) continue;
+        if (SDL_Surface* converted = SDL_DisplayFormat(*image)) {
+            SDL_FreeSurface(*image);
+            *image = converted;
+        }
+    }
+}
+
 void blit_whole(SDL_Surface* surface)
 {
     SDL_Rect at = {0, 0, 0, 0};
@@ -46,6 +74,7 @@ void blit_whole(SDL_Surface* surface)
 
 void loading_and_countdown()
 {
+    convert_play_surfaces();
     cor_fundo = SDL_MapRGB(screen->format, 0, 0, 0);
     SDL_FillRect(screen, nullptr, cor_fundo);
     blit_whole(loading);

@@ -71,6 +71,9 @@ struct Bench {
     // Work: from the end of one frame's cap to the next frame's cap.
     Clock::time_point cap_returned;
     std::vector<double> work_ms;
+    // Period song: each frame's own work and how much its sleep overran.
+    std::vector<double> period_work_ms;
+    std::vector<double> oversleep_ms;
 
     int pending_release = 0;
 } bench;
@@ -118,12 +121,10 @@ Uint32 ticks() { return SDL_GetTicks() + bench.offset; }
 void delay(Uint32 ms)
 {
     const bool frame_cap = bench.song >= 0 && ms <= 50;
-    const bool working = bench.song == WORK_SONG;
-    if (frame_cap && working) {
-        const Clock::time_point now = Clock::now();
-        if (bench.frames - bench.song_first_frame > WORK_WARM_UP_FRAMES)
-            bench.work_ms.push_back(ms_between(bench.cap_returned, now));
-    }
+    const Clock::time_point called = Clock::now();
+    const double work = ms_between(bench.cap_returned, called);
+    if (frame_cap && bench.song == WORK_SONG && bench.frames - bench.song_first_frame > WORK_WARM_UP_FRAMES)
+        bench.work_ms.push_back(work);
     // Screens' long holds pass at once; the frame cap sleeps for real while
     // the period is measured.
     if (bench.virtual_sleeps || ms > 50) {
@@ -132,6 +133,10 @@ void delay(Uint32 ms)
         SDL_Delay(ms);
     }
     bench.cap_returned = Clock::now();
+    if (frame_cap && bench.song == bench.period_song) {
+        bench.period_work_ms.push_back(work);
+        bench.oversleep_ms.push_back(ms_between(called, bench.cap_returned) - ms);
+    }
 }
 
 // Stages a hit in every lane: one slot per lane in the hit window.
@@ -245,6 +250,11 @@ void report_period()
     std::printf("frame period over song %d, %zu frames on the real clock:\n", bench.period_song, t.size());
     std::printf("  mean %.3f ms (%+.2f %% from 50 ms), longest %.3f ms, frames over 52 ms: %ld\n", mean,
                 (mean - 50.0) * 2.0, longest, over);
+    const auto& w = bench.period_work_ms;
+    const auto& o = bench.oversleep_ms;
+    std::printf("  own work: median %.3f ms, p99 %.3f ms; sleep overrun: median %.3f ms, p99 %.3f ms, longest %.3f ms\n",
+                percentile(w, 0.5), percentile(w, 0.99), percentile(o, 0.5), percentile(o, 0.99),
+                o.empty() ? 0.0 : *std::max_element(o.begin(), o.end()));
 }
 
 void report_work()

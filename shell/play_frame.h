@@ -23,5 +23,6 @@ enum class FrameEnd {
 
 FrameEnd play_frame();
 
-// Sleeps out the rest of the frame's 50 ms, measured by the frame timer.
+// Sleeps out the rest of the frame's 50 ms, measured by the frame timer from
+// the time the frame was due to begin.
 void frame_cap();

@@ -1,6 +1,5 @@
 #include "shell/high_score_file.h"
 
-#include "shell/song_state.h"
 #include "shell/video.h"
 
 #include <cerrno>
@@ -24,14 +23,6 @@ const HighScorePage HIGH_SCORE_PAGES[HIGH_SCORE_PAGE_COUNT] = {
 
 namespace {
 
-struct SongPage {
-    int count_song;
-    int page;
-};
-
-// Which page each song writes.
-constexpr SongPage SONG_PAGES[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {SONG_TUTORIAL, 6}};
-
 // The high-score line: lead, name, gap, score, tail, line break.
 constexpr const char* LINE_FORMAT =
     "  %s%s%s                                 %d                                   \n";
@@ -43,20 +34,6 @@ bool report_write_failure(const char* file, const std::string& reason)
 }
 
 }  // namespace
-
-int high_score_page_of_song(int song)
-{
-    for (const SongPage& row : SONG_PAGES) {
-        if (row.count_song == song) return row.page;
-    }
-    return -1;
-}
-
-const char* high_score_file_of_song(int song)
-{
-    const int page = high_score_page_of_song(song);
-    return page < 0 ? nullptr : HIGH_SCORE_PAGES[page].file;
-}
 
 bool append_high_score(const char* file, const char* first, const char* second, const char* third,
                        int score)

@@ -4,7 +4,8 @@
 
 #include <functional>
 
-// One page of the high-score view: the file it shows and its title.
+// One page of the high-score view: the file it shows and its title. Which
+// file a completed song appends to is a column of the song table.
 struct HighScorePage {
     const char* file;
     const char* title;
@@ -12,14 +13,6 @@ struct HighScorePage {
 
 constexpr int HIGH_SCORE_PAGE_COUNT = 7;
 extern const HighScorePage HIGH_SCORE_PAGES[HIGH_SCORE_PAGE_COUNT];
-
-// The page (0..6) whose file a completed song appends to: the songs 0..4
-// write their own digit, the tutorial writes page 6. -1 for a value that is
-// no song.
-int high_score_page_of_song(int count_song);
-
-// The file that a completed song appends to; null for a value that is no song.
-const char* high_score_file_of_song(int count_song);
 
 // Appends one high-score line: two blanks, the name's three parts (each 0 or
 // 1 character), 33 blanks, the score, 35 blanks and a line break. Creates the

@@ -9,6 +9,7 @@
 #include "shell/platform.h"
 #include "shell/resources.h"
 #include "shell/song_state.h"
+#include "shell/song_table.h"
 #include "shell/video.h"
 
 #include <cstring>
@@ -129,8 +130,9 @@ bool move_cursor(SDLKey key)
 
 void finish_name()
 {
-    if (const char* file = high_score_file_of_song(count_song)) {
-        append_high_score(file, ScoreLetraX, ScoreLetraY, ScoreLetraZ, nSCORE);
+    // A value of count_song that is no song has no file to append to.
+    if (const SongRow* song = song_row(count_song)) {
+        append_high_score(song->high_score_file, ScoreLetraX, ScoreLetraY, ScoreLetraZ, nSCORE);
     }
     hiscoreMENU = 1;
     for (const NamePosition& position : NAME_POSITIONS) {

@@ -11,6 +11,22 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
+
+// Puts a plain-coloured picture in place of a loaded one.
+inline void plain_picture(SDL_Surface*& image, Uint8 r, Uint8 g, Uint8 b)
+{
+    if (image) SDL_FreeSurface(image);
+    image = solid_surface(SCREEN_WIDTH, SCREEN_HEIGHT, r, g, b);
+}
+
+// A colour as a picture of the given format shows it, as 0xRRGGBB.
+inline Uint32 shown_as(SDL_Surface* picture, Uint8 r, Uint8 g, Uint8 b)
+{
+    Uint8 rr, gg, bb;
+    SDL_GetRGB(SDL_MapRGB(picture->format, r, g, b), picture->format, &rr, &gg, &bb);
+    return Uint32(rr) << 16 | Uint32(gg) << 8 | bb;
+}
 
 class HighScoreTest : public GameTest {
 protected:
@@ -29,13 +45,6 @@ protected:
     {
         SDL_Quit();
         GameTest::TearDown();
-    }
-
-    // Puts a plain-coloured picture in place of a loaded one.
-    static void replace_image(SDL_Surface*& image, Uint8 r, Uint8 g, Uint8 b)
-    {
-        if (image) SDL_FreeSurface(image);
-        image = solid_surface(SCREEN_WIDTH, SCREEN_HEIGHT, r, g, b);
     }
 
     void write_file(const std::string& relative, const std::string& content) const
@@ -93,4 +102,22 @@ inline ::testing::AssertionResult same_pixels(SDL_Surface* expected, SDL_Surface
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+// The high-score view as it should be presented: the background, the footer
+// at (100, 220), the header at (80, 90), the title centred at y 60 and the
+// rows from (80, 100) down, 10 pixels apart ("" leaves a row empty). The
+// caller frees the surface.
+inline SDL_Surface* expected_view(SDL_Surface* background, const char* title, const std::vector<std::string>& rows)
+{
+    SDL_Surface* expected = screen_like();
+    SDL_Rect at = {0, 0, 0, 0};
+    SDL_UpperBlit(background, nullptr, expected, &at);
+    draw_text(expected, font_small, "Press B back to MENU", 100, 220);
+    draw_text(expected, font_small, "NAME                              SCORE", 80, 90);
+    if (title) draw_text(expected, font_small, title, (320 - text_width(font_small, title)) / 2, 60);
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (!rows[row].empty()) draw_text(expected, font_small, rows[row], 80, 100 + 10 * int(row));
+    }
+    return expected;
 }

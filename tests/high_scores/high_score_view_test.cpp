@@ -12,37 +12,17 @@
 
 namespace {
 
-constexpr const char* FOOTER = "Press B back to MENU";
-constexpr const char* HEADER = "NAME                              SCORE";
-
 class HighScoreViewTest : public HighScoreTest {
 protected:
     void SetUp() override
     {
         HighScoreTest::SetUp();
-        replace_image(my_surfMenu5, 20, 40, 90);
-    }
-
-    // The screen the view should present: background, footer at (100, 220),
-    // header at (80, 90), the title centred at y 60 and the rows from (80, 100)
-    // down, 10 pixels apart ("" leaves a row empty).
-    SDL_Surface* expected_screen(const char* title, const std::vector<std::string>& rows)
-    {
-        SDL_Surface* expected = screen_like();
-        SDL_Rect at = {0, 0, 0, 0};
-        SDL_UpperBlit(my_surfMenu5, nullptr, expected, &at);
-        draw_text(expected, font_small, FOOTER, 100, 220);
-        draw_text(expected, font_small, HEADER, 80, 90);
-        if (title) draw_text(expected, font_small, title, (320 - text_width(font_small, title)) / 2, 60);
-        for (std::size_t row = 0; row < rows.size(); ++row) {
-            if (!rows[row].empty()) draw_text(expected, font_small, rows[row], 80, 100 + 10 * int(row));
-        }
-        return expected;
+        plain_picture(my_surfMenu5, 20, 40, 90);
     }
 
     void expect_screen(const char* title, const std::vector<std::string>& rows)
     {
-        SDL_Surface* expected = expected_screen(title, rows);
+        SDL_Surface* expected = expected_view(my_surfMenu5, title, rows);
         EXPECT_TRUE(same_pixels(expected, screen, {0, 0, 320, 240}));
         SDL_FreeSurface(expected);
     }

@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         HighScoreTest::SetUp();
-        replace_image(new_score, 10, 60, 30);
+        plain_picture(new_score, 10, 60, 30);
     }
 
     // Runs the name entry until it returns (true) or the script is spent.

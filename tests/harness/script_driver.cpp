@@ -66,10 +66,26 @@ int ScriptDriver::count_music(MusicCall::Kind kind, Mix_Music* m) const
 
 Uint32 ScriptDriver::get_ticks() { return instance().now; }
 
+void ScriptDriver::advance(Uint32 ms)
+{
+    now += ms;
+    for (size_t channel = 0; channel < effect_left_ms_.size(); ++channel) {
+        Uint32& left = effect_left_ms_[channel];
+        const int c = static_cast<int>(channel);
+        if (left == 0 || !Mix_Playing(c)) {
+            left = 0;
+            continue;
+        }
+        if (Mix_Paused(c)) continue;  // a paused effect keeps its place
+        left = left > ms ? left - ms : 0;
+        if (left == 0) Mix_HaltChannel(c);
+    }
+}
+
 void ScriptDriver::delay(Uint32 ms)
 {
     auto& d = instance();
-    d.now += ms;
+    d.advance(ms);
     ++d.delays;
 }
 
@@ -77,7 +93,7 @@ int ScriptDriver::poll_event(SDL_Event* event)
 {
     auto& d = instance();
     ++d.polls;
-    d.now += d.poll_cost_ms;
+    d.advance(d.poll_cost_ms);
     if (d.polls > d.max_polls) throw StopGame{true};
     if (d.stop_when && d.stop_when()) throw StopGame{};
     if (d.on_poll) d.on_poll();
@@ -103,7 +119,7 @@ int ScriptDriver::flip(SDL_Surface* surface)
 {
     auto& d = instance();
     ++d.flips;
-    d.now += d.flip_cost_ms;
+    d.advance(d.flip_cost_ms);
     if (d.on_flip) d.on_flip(surface);
     return 0;
 }
@@ -120,6 +136,13 @@ int ScriptDriver::play_channel(int channel, Mix_Chunk* chunk, int loops, int tic
     auto& d = instance();
     const int got = Mix_PlayChannelTimed(channel, chunk, loops, ticks);
     d.effects.push_back({chunk, got, d.now});
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    if (got >= 0 && chunk && loops >= 0 && Mix_QuerySpec(&frequency, &format, &channels)) {
+        const Uint32 bytes_per_second = static_cast<Uint32>(frequency * channels * (format & 0xFF) / 8);
+        if (d.effect_left_ms_.size() <= static_cast<size_t>(got)) d.effect_left_ms_.resize(got + 1);
+        d.effect_left_ms_[got] = static_cast<Uint32>(1000ull * chunk->alen * (loops + 1) / bytes_per_second) + 1;
+    }
     return got;
 }
 

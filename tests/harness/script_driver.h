@@ -90,6 +90,10 @@ public:
     static void resume_music();
 
 private:
+    // The virtual clock moves on: effects that have played for their length
+    // on it end, as they would on a real clock. (The dummy audio driver plays
+    // them in real time, which a test on the virtual clock far outruns.)
+    void advance(Uint32 ms);
     struct Scripted {
         SDL_Event event;
         Uint32 at_ticks;
@@ -98,6 +102,7 @@ private:
     std::deque<Scripted> script_;
     long polls_since_delivery_ = 0;
     long polls_since_script_end_ = 0;
+    std::vector<Uint32> effect_left_ms_;  // by channel: virtual play time left
 };
 
 SDL_Event make_key_event(Uint8 type, SDLKey key);

@@ -5,20 +5,18 @@
 #pragma once
 
 #include "charts/chart_data.h"
+#include "harness/scripted_player.h"
 
-#include <algorithm>
-#include <map>
 #include <vector>
 
 namespace model {
 
-constexpr int LANES = 5;
-constexpr int FRAME_MS = 50;
-
-// With 50 ms frames and no time spent inside a frame, frame k shows the song
-// clock 50 (k - 1); a note is first drawn in the first frame whose clock
-// exceeds its threshold.
-inline long first_frame(int threshold) { return threshold / FRAME_MS + 2; }
+using player::FRAME_MS;
+using player::first_frame;
+using player::Key;
+using player::LANES;
+using player::Plan;
+using player::plan_player;
 
 // Note frame n of a note (n = 1 in its first frame).
 inline long note_frame(long frame, long first) { return frame - first + 1; }
@@ -37,39 +35,6 @@ inline std::vector<Note> notes_of(const Chart& chart)
     for (int i = 0; i < chart.count; ++i)
         notes.push_back({chart.notes[i].lane, first_frame(chart.notes[i].threshold)});
     return notes;
-}
-
-// One key event in one frame: a press of a lane (1..5), or a release (0).
-struct Key {
-    int lane;
-};
-using Plan = std::map<long, Key>;
-
-// The scripted player: each note's lane pressed in its note frame 21, or 22
-// when 21 is taken, and released in the next frame; one event per frame. A
-// note that a planned press of its lane already catches in its window gets no
-// press of its own; a note that finds neither frame free is let go.
-inline Plan plan_player(const Chart& chart)
-{
-    std::vector<Note> notes = notes_of(chart);
-    std::stable_sort(notes.begin(), notes.end(),
-                     [](const Note& a, const Note& b) { return a.first != b.first ? a.first < b.first : a.lane < b.lane; });
-    Plan plan;
-    for (const Note& note : notes) {
-        bool caught = false;
-        for (long f = note.first + 19; f <= note.first + 22; ++f) {
-            auto it = plan.find(f);
-            caught = caught || (it != plan.end() && it->second.lane == note.lane);
-        }
-        if (caught) continue;
-        for (long press : {note.first + 20, note.first + 21}) {
-            if (plan.count(press) || plan.count(press + 1)) continue;
-            plan[press] = {note.lane};
-            plan[press + 1] = {0};
-            break;
-        }
-    }
-    return plan;
 }
 
 struct Outcome {

@@ -4,6 +4,7 @@ from a note list and lists every difference.
 A note is a tuple (lane, threshold, slot); a chart is a list of notes in chart
 order (lane 1 to 5, each by ascending slot)."""
 
+import functools
 from collections import Counter
 
 POOL_SIZES = {1: 311, 2: 260, 3: 250, 4: 126, 5: 100}
@@ -83,6 +84,14 @@ SONGS = {
 
 TRIADS = {"runtothehills": 192629, "forwhomthebellstolls": 231249}
 
+# The chord each appended note stands in, by song and lane (None: no chord).
+APPENDED_CHORDS = {
+    ("paranoid", 2): [(2, 3)],
+    ("aceofspades", 2): [None] + [(2, 3)] * 10,
+    ("runtothehills", 2): [(1, 2), (2, 3)],
+    ("runtothehills", 3): [(3, 4)] * 7 + [(2, 3)],
+}
+
 
 def by_time(notes):
     return sorted(notes, key=lambda n: (n[1], n[0], n[2]))
@@ -111,6 +120,7 @@ def section_rates(notes, end):
     return [round(counts.get(s, 0) / 30 + 1e-9, 1) for s in range(n_sections)], counts
 
 
+@functools.lru_cache(maxsize=None)
 def section_range(rate):
     """The note counts of a 30 s section that show as the given rate."""
     ok = [n for n in range(400) if round(n / 30 + 1e-9, 1) == rate]
@@ -122,54 +132,13 @@ def in_window(values, lo, hi):
 
 
 def rhythm_problems(name, notes):
-    """The looser rhythm words of each song, as counts and rankings."""
+    """The looser rhythm words of each song, as counts and rankings (rhythm_cost)."""
     _, sp = spacings(notes)
-    out = []
-    def best_other(lo, hi, exclude):
-        width = hi - lo
-        best = 0
-        for start in range(0, 20000):
-            if any(not (start + width < a or start > b) for a, b in exclude):
-                continue
-            c = in_window(sp, start, start + width)
-            best = max(best, c)
-            if start > max(sp):
-                break
-        return best
-    if name == "paranoid":
-        if len(sp) != 393 or in_window(sp, 365, 371) != 215:
-            out.append("paranoid: %d of %d spacings in 365..371" % (in_window(sp, 365, 371), len(sp)))
-        if best_other(365, 371, [(365, 371)]) >= 215:
-            out.append("paranoid: 365..371 is not the most common spacing")
-    elif name == "highwaytohell":
-        a, b = in_window(sp, 256, 261), in_window(sp, 512, 517)
-        rest = best_other(256, 261, [(256, 261), (512, 517)])
-        if not a > b > rest:
-            out.append("highwaytohell: spacing ranking %d, %d, rest %d" % (a, b, rest))
-    elif name == "aceofspades":
-        a, b = in_window(sp, 318, 322), in_window(sp, 211, 214)
-        rest = best_other(318, 322, [(318, 322), (211, 214)])
-        if not a > b > rest:
-            out.append("aceofspades: spacing ranking %d, %d, rest %d" % (a, b, rest))
-    elif name == "runtothehills":
-        w = in_window(sp, 300, 370)
-        if len(sp) != 287 or w != 129:
-            out.append("runtothehills: %d of %d spacings in 300..370" % (w, len(sp)))
-        top = Counter(sp).most_common(1)[0][1]
-        if top * 20 > len(sp):
-            out.append("runtothehills: one spacing value is a clear peak (%d times)" % top)
-    elif name == "forwhomthebellstolls":
-        steps = Counter(round(v / 62.5) for v in sp)
-        if Counter(sp)[250] != 258 or steps[4] != 258:
-            out.append("forwhomthebellstolls: 250 ms spacing %d times" % Counter(sp)[250])
-        order = [steps[4], steps[3], steps[6], steps[5], steps[8]]
-        others = [c for s, c in steps.items() if s not in (3, 4, 5, 6, 8)]
-        if not (order == sorted(order, reverse=True) and len(set(order)) == 5
-                and all(c < order[-1] for c in others)):
-            out.append("forwhomthebellstolls: spacing ranking %s others %s" % (order, sorted(others)[-3:]))
-        if not all(set(v for v in sp if round(v / 62.5) == 3) <= {187, 188} for _ in [0]):
-            out.append("forwhomthebellstolls: three-step spacings off 187/188")
-    return out
+    off = rhythm_cost(name, sp)
+    if not off:
+        return []
+    return ["%s: the spacings miss their rhythm figures by %d (most common: %s)"
+            % (name, off, Counter(sp).most_common(6))]
 
 
 def check(name, notes):
@@ -216,6 +185,8 @@ def check(name, notes):
             expect("lane %d appended slots" % lane, [n[2] for n in tail], run[0])
             expect("lane %d appended thresholds" % lane, [n[1] for n in tail], run[1])
             expect("lane %d stands after" % lane, (body[-1][2], body[-1][1]), run[2])
+            expect("lane %d appended chords" % lane, [chords.get(n[1]) for n in tail],
+                   APPENDED_CHORDS[(name, lane)])
     expect("lane 5 notes", sum(1 for n in notes if n[0] == 5), 0)
 
     same = Counter((n[0], n[1]) for n in notes)
@@ -242,24 +213,8 @@ def song_specific(name, notes, pauses):
     out = []
     close = {lane: [(a, b) for a, b in lane_gaps(notes, lane) if b - a < 150] for lane in (1, 2, 3, 4)}
     if name == "aceofspades":
-        l1 = close[1]
-        if len(l1) != 23 or not all(105 <= b - a <= 109 for a, b in l1) or l1[0] != (10207, 10314):
-            out.append("aceofspades: lane 1 close pairs %r" % l1)
-        groups = []
-        for a, b in l1:
-            if groups and a - groups[-1][-1][0] < 2500:
-                groups[-1].append((a, b))
-            else:
-                groups.append([(a, b)])
-        if len(groups) != 5 or not all(4 <= len(g) <= 6 for g in groups):
-            out.append("aceofspades: close pair groups %r" % [len(g) for g in groups])
-        for g in groups:
-            for (a, _), (c, _) in zip(g, g[1:]):
-                if not 1600 <= c - a <= 1800:
-                    out.append("aceofspades: pairs %d and %d not about 1.7 s apart" % (a, c))
-        want3 = [(105617, 105723), (105723, 105829), (106465, 106571), (106571, 106677)]
-        if close[3] != want3 or close[2] or close[4]:
-            out.append("aceofspades: close pairs lane 2..4 %r" % close)
+        if close_pair_cost(notes):
+            out.append("aceofspades: close pairs %r" % close)
     elif any(close.values()):
         out.append("%s: close pairs %r" % (name, close))
     if name == "runtothehills":
@@ -307,7 +262,16 @@ def cost(name, notes):
         lo, hi = section_range(rate)
         c += max(0, lo - n, n - hi)
     c += rhythm_cost(name, sp)
-    c += len(song_specific(name, notes, pauses)) * 2
+    for lane, t, want in f["coinciding"]:
+        got = sorted(n[2] for n in notes if n[0] == lane and n[1] == t)
+        c += 3 if len(got) != len(want) else sum(abs(a - b) for a, b in zip(got, want))
+    for lane, (slots, _, after) in f["appended"].items():
+        body = [n for n in notes if n[0] == lane and n[2] not in slots]
+        c += abs(max(n[1] for n in body) - after[1]) // 50 if body else 10
+    if name == "aceofspades":
+        c += close_pair_cost(notes)
+    else:
+        c += len(song_specific(name, notes, pauses)) * 2
     return c
 
 
@@ -346,3 +310,22 @@ def rhythm_cost(name, sp):
         c += sum(max(0, v + 1 - order[-1]) for s_, v in steps.items() if s_ not in (3, 4, 5, 6, 8))
         return c
     return 0
+
+
+def close_pair_cost(notes):
+    """aceofspades: distance from its close pairs (lane 1 in five groups, the
+    four of lane 3, none elsewhere)."""
+    close = {lane: [(a, b) for a, b in lane_gaps(notes, lane) if b - a < 150] for lane in (1, 2, 3, 4)}
+    l1 = close[1]
+    c = abs(len(l1) - 23) + sum(1 for a, b in l1 if not 105 <= b - a <= 109)
+    c += len(close[2]) + len(close[4])
+    c += len(set(close[3]) ^ {(105617, 105723), (105723, 105829), (106465, 106571), (106571, 106677)})
+    groups = []
+    for a, b in l1:
+        if groups and a - groups[-1][-1][0] < 2500:
+            groups[-1].append((a, b))
+        else:
+            groups.append([(a, b)])
+    c += abs(len(groups) - 5) + sum(1 for g in groups if not 4 <= len(g) <= 6)
+    c += sum(1 for g in groups for (a, _), (x, _) in zip(g, g[1:]) if not 1600 <= x - a <= 1800)
+    return c + (0 if l1 and l1[0] == (10207, 10314) else 1)

@@ -71,7 +71,7 @@ bool high_score_view_shows(int page)
 std::string file_name(const char* path) { return std::string(path).substr(std::string("data/").size()); }
 
 struct SongEnd {
-    int nHit = -1, tHITS = -1, nSCORE = -1, wins = -1, loses = -1;
+    int nHit = -1, tHITS = -1, nMISS = -1, nSCORE = -1, wins = -1, loses = -1;
 };
 
 class SongRoadTest : public RoadTest, public ::testing::WithParamInterface<SongCase> {
@@ -120,7 +120,7 @@ TEST_P(SongRoadTest, PlayedToTheEndItsNameLineGoesToItsFileAndShowsInTheView)
     };
     SongEnd at;
     at_next(Mark::Completed, [&] {
-        at = {nHit, tHITS, nSCORE, wins, loses};
+        at = {nHit, tHITS, nMISS, nSCORE, wins, loses};
         route::name(driver, c.player);
         route::high_score_page(driver, 0, c.page);
         route::exit_game(driver);
@@ -163,8 +163,8 @@ TEST_P(SongRoadTest, PlayedToTheEndItsNameLineGoesToItsFileAndShowsInTheView)
     EXPECT_TRUE(backdrop_shown) << "the song was not played over the backdrop chosen in the options";
     EXPECT_EQ(stray_keys, 0);
     EXPECT_EQ(effects_without_channel(), 0);
-    std::printf("%s: %ld frames, %d presses, %d hits, %d misses, score %d\n", c.name, frames, presses, at.nHit,
-                nMISS, at.nSCORE);
+    std::printf("%s: %ld frames, %d notes, %d presses, %d hits, %d misses, score %d\n", c.name, frames, c.chart->count,
+                presses, at.nHit, at.nMISS, at.nSCORE);
 }
 
 TEST_P(SongRoadTest, LeftAloneFailsOnItsMissesAndWritesNoLine)

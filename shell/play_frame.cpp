@@ -17,27 +17,6 @@ Uint32 cor_fundo = 0;
 
 namespace {
 
-// The frames keep a 50 ms schedule: a frame that begins a little after its
-// due time (the sleep's overshoot, the clock's whole milliseconds) sleeps that
-// much less, so that the lateness does not add up from frame to frame. A frame
-// that overran, or began later than that, starts a new schedule: nothing makes
-// up for slow frames.
-constexpr Sint32 MAX_CAUGHT_UP_MS = 2;
-bool on_schedule = false;
-Uint32 next_due = 0;    // when the next frame is due to begin
-Uint32 frame_due = 0;   // when this frame was due to begin
-Sint32 lateness = 0;    // how long after that it began
-
-void start_frame_timer()
-{
-    frame_timer().start();
-    const Uint32 now = game_ticks();
-    const Sint32 late = static_cast<Sint32>(now - next_due);
-    const bool in_time = on_schedule && late >= 0 && late <= MAX_CAUGHT_UP_MS;
-    frame_due = in_time ? next_due : now;
-    lateness = in_time ? late : 0;
-}
-
 constexpr Sint16 NECK_SCROLL = 10;
 constexpr Sint16 NECK_TOP = 540;
 
@@ -86,7 +65,7 @@ FrameEnd play_frame()
 {
     parar_notas();
     if (nHITS > nSTREAK) ++nSTREAK;
-    start_frame_timer();
+    frame_timer().start();
 
     draw_play_field();
     draw_note_status();
@@ -112,12 +91,11 @@ FrameEnd play_frame()
 
 void frame_cap()
 {
+    // Sleeps out the rest of the frame; a frame that took 50 ms or more does
+    // not sleep, and nothing makes up for slow frames.
     Timer& fps = frame_timer();
-    on_schedule = false;
-    if (fps.get_ticks() + lateness > FRAME_MS - 1) return;
-    const int elapsed = fps.get_ticks() + lateness;  // read again for the sleep
+    if (fps.get_ticks() > FRAME_MS - 1) return;
+    const int elapsed = fps.get_ticks();  // read again for the sleep
     if (elapsed >= FRAME_MS) return;
     game_delay(static_cast<Uint32>(FRAME_MS - elapsed));
-    on_schedule = true;
-    next_due = frame_due + FRAME_MS;
 }

@@ -23,6 +23,5 @@ enum class FrameEnd {
 
 FrameEnd play_frame();
 
-// Sleeps out the rest of the frame's 50 ms, measured by the frame timer from
-// the time the frame was due to begin.
+// Sleeps out the rest of the frame's 50 ms, measured by the frame timer.
 void frame_cap();

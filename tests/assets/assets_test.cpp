@@ -183,6 +183,16 @@ TEST(AssetImages, EveryImageLoadsWithTheSizeAndKeyItsScreenNeeds) {
       int content = pic.content(0, 0, w, h, key);
       EXPECT_GT(content, 0) << "nothing but the key colour";
       EXPECT_LT(content, w * h) << "no pixel is keyed out";
+      // The play frame draws its sheets converted to the 16-bit screen format,
+      // where a colour one step from the key would turn into the key and vanish.
+      auto as565 = [](Rgb c) { return (c.r >> 3) << 11 | (c.g >> 2) << 5 | (c.b >> 3); };
+      int near_key = 0;
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+          const Rgb c = pic.at(x, y);
+          near_key += !(c == key) && as565(c) == as565(key);
+        }
+      EXPECT_EQ(near_key, 0) << "pixels that become the key on a 16-bit screen";
     }
   }
 }

@@ -15,9 +15,9 @@
 namespace assetgen {
 
 void make_tune(int index, const std::string& root, const std::string& charts_dir) {
-  const TuneSpec& spec = kTunes[index];
-  Chart chart = read_chart(charts_dir + "/" + spec.entry + ".csv");
-  write_ogg(render_tune(spec, chart), root + "/" + spec.path, 0x51554F00 + index);
+  const TuneSpec& tune = kTunes[index];
+  Chart chart = read_chart(charts_dir + "/" + tune.entry + ".csv");
+  write_ogg(render_tune(tune, chart), root + "/" + tune.path, 0x51554F00 + index);
 }
 
 }  // namespace assetgen

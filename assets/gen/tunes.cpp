@@ -88,15 +88,15 @@ Chart read_chart(const std::string& path) {
   return chart;
 }
 
-Stereo render_tune(const TuneSpec& spec, const Chart& chart) {
-  Stereo out(frames_at(spec.end_ms / 1000.0 + kTailS));
-  const uint32_t seed = static_cast<uint32_t>(spec.end_ms);
-  render_groove(out, Groove{chart.bpm, downbeat(chart), spec.key, spec.style, spec.progression, seed});
+Stereo render_tune(const TuneSpec& tune, const Chart& chart) {
+  Stereo out(frames_at(tune.end_ms / 1000.0 + kTailS));
+  const uint32_t seed = static_cast<uint32_t>(tune.end_ms);
+  render_groove(out, Groove{chart.bpm, downbeat(chart), tune.key, tune.style, tune.progression, seed});
   static const float kPan[5] = {-0.6f, -0.3f, 0.f, 0.3f, 0.6f};
   // Each lane's tone: a plucked string with a bell on top, so it cuts through the groove.
   Mono tones[5];
   for (int lane = 0; lane < 5; ++lane) {
-    double hz = midi_hz(lane_note(spec.key, lane));
+    double hz = midi_hz(lane_note(tune.key, lane));
     tones[lane] = pluck(hz, 0.5, seed + 10 + lane, 0.8);
     Mono bell = chime(hz, 0.5);
     for (size_t i = 0; i < bell.size(); ++i) tones[lane][i] += 0.6f * bell[i];

@@ -36,7 +36,7 @@ struct TuneSpec {
 extern const TuneSpec kTunes[6];
 
 // Synthesises the tune of one chart (length: the end time plus a short tail).
-Stereo render_tune(const TuneSpec& spec, const Chart& chart);
+Stereo render_tune(const TuneSpec& tune, const Chart& chart);
 // Encodes to Ogg Vorbis with a fixed stream serial, so the bytes never change.
 void write_ogg(const Stereo& audio, const std::string& path, int serial);
 

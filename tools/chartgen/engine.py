@@ -121,8 +121,8 @@ class Design:
             self._grid = {}
             for part in self.parts:
                 units = set()
-                for spec in part.phrase:
-                    for p in (spec.patterns if isinstance(spec, Choice) else [spec]):
+                for entry in part.phrase:
+                    for p in (entry.patterns if isinstance(entry, Choice) else [entry]):
                         units.update(u for u, _ in p.onsets)
                 for b in range(part.bars):
                     for u in units:
@@ -155,8 +155,8 @@ class State:
         # Every possible onset starts with its own timing offset.
         for part in design.parts:
             patterns = set()
-            for spec in part.phrase:
-                patterns.update(spec.patterns if isinstance(spec, Choice) else [spec])
+            for entry in part.phrase:
+                patterns.update(entry.patterns if isinstance(entry, Choice) else [entry])
             units = sorted({u for p in patterns for u, _ in p.onsets})
             for b in range(part.bars):
                 for u in units:
@@ -169,11 +169,11 @@ class State:
         out = []
         for pi, part in enumerate(self.d.parts):
             for b in range(part.bars):
-                spec = part.phrase[b % len(part.phrase)]
-                if isinstance(spec, Shared):
-                    out.append(((pi, -1, b % len(part.phrase)), spec.patterns))
-                elif isinstance(spec, Choice):
-                    out.append(((pi, b), spec.patterns))
+                entry = part.phrase[b % len(part.phrase)]
+                if isinstance(entry, Shared):
+                    out.append(((pi, -1, b % len(part.phrase)), entry.patterns))
+                elif isinstance(entry, Choice):
+                    out.append(((pi, b), entry.patterns))
         # Shared choices appear once per phrase bar: keep them unique.
         seen, unique = set(), []
         for key, opts in out:
@@ -183,12 +183,12 @@ class State:
         return unique
 
     def pattern_at(self, pi, part, b):
-        spec = part.phrase[b % len(part.phrase)]
-        if isinstance(spec, Shared):
-            return spec.patterns[self.choice[(pi, -1, b % len(part.phrase))]]
-        if isinstance(spec, Choice):
-            return spec.patterns[self.choice[(pi, b)]]
-        return spec
+        entry = part.phrase[b % len(part.phrase)]
+        if isinstance(entry, Shared):
+            return entry.patterns[self.choice[(pi, -1, b % len(part.phrase))]]
+        if isinstance(entry, Choice):
+            return entry.patterns[self.choice[(pi, b)]]
+        return entry
 
     def events(self):
         """Every event as (time, lanes, key, riff lanes, chord allowed, part, in a fill);
@@ -202,8 +202,8 @@ class State:
         for pi, part in enumerate(d.parts):
             for b in range(part.bars):
                 bar = part.start_bar + b
-                spec = part.phrase[b % len(part.phrase)]
-                fill = isinstance(spec, Choice) and not isinstance(spec, Shared)
+                entry = part.phrase[b % len(part.phrase)]
+                fill = isinstance(entry, Choice) and not isinstance(entry, Shared)
                 pattern = self.pattern_at(pi, part, b)
                 for u, lanes in pattern.onsets:
                     key = (bar, u)

@@ -1,21 +1,10 @@
 // What the highway draws itself: the hit flames and the pressed frets.
 #include "highway/judges.h"
 #include "highway/lanes.h"
+#include "shell/blit.h"
 #include "shell/image_table.h"
 #include "shell/platform.h"
 #include "shell/video.h"
-
-namespace {
-
-// Sets a magenta colour key on a sheet; a sheet that failed to load is left alone.
-void key_magenta(SDL_Surface* sheet)
-{
-    if (sheet) {
-        SDL_SetColorKey(sheet, SDL_SRCCOLORKEY, SDL_MapRGB(sheet->format, 255, 0, 255));
-    }
-}
-
-}  // namespace
 
 void hit_flame(int lane)
 {

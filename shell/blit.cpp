@@ -1,5 +1,7 @@
 #include "shell/blit.h"
 
+#include "shell/video.h"
+
 void apply_surface(int x, int y, SDL_Surface* source, SDL_Surface* destination, SDL_Rect* clip)
 {
     SDL_Rect position;
@@ -14,3 +16,20 @@ void apply_surface0(int x, int y, SDL_Surface* source, SDL_Surface* destination,
 {
     apply_surface(x, y, source, destination, clip);
 }
+
+void blit_to_screen(SDL_Surface* source, const SDL_Rect* cell, const SDL_Rect& where)
+{
+    SDL_Rect clip = cell ? *cell : SDL_Rect{};
+    SDL_Rect at = where;
+    SDL_UpperBlit(source, cell ? &clip : nullptr, screen, &at);
+}
+
+namespace {
+void key(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b)
+{
+    if (surface) SDL_SetColorKey(surface, SDL_SRCCOLORKEY, SDL_MapRGB(surface->format, r, g, b));
+}
+}  // namespace
+
+void key_magenta(SDL_Surface* surface) { key(surface, 255, 0, 255); }
+void key_white(SDL_Surface* surface) { key(surface, 255, 255, 255); }

@@ -25,8 +25,7 @@ Next run_intro()
         ++intro_logo;
         if (intro_logo == INTRO_PASSES_PER_IMAGE * (shown + 1)) stage = shown + 1;
 
-        SDL_Rect at = dst_rectintro;
-        SDL_UpperBlit(*INTRO_SURFACES[shown], nullptr, screen, &at);
+        blit_to_screen(*INTRO_SURFACES[shown], nullptr, dst_rectintro);
         game_flip(screen);
 
         if (poll_key_down() && event_key() == BUTTON_A) stage = shown + 1;

@@ -64,12 +64,6 @@ void convert_play_surfaces()
     }
 }
 
-void blit_whole(SDL_Surface* surface)
-{
-    SDL_Rect at = {0, 0, 0, 0};
-    SDL_UpperBlit(surface, nullptr, screen, &at);
-}
-
 }  // namespace
 
 void loading_and_countdown()
@@ -77,7 +71,7 @@ void loading_and_countdown()
     convert_play_surfaces();
     cor_fundo = SDL_MapRGB(screen->format, 0, 0, 0);
     SDL_FillRect(screen, nullptr, cor_fundo);
-    blit_whole(loading);
+    blit_to_screen(loading, nullptr, {0, 0, 0, 0});
     game_flip(screen);
     game_delay(PICTURE_MS);
 
@@ -94,7 +88,7 @@ void loading_and_countdown()
         carrega_img();
         if (digit.sound) play_effect(*digit.sound);
         key_magenta(*digit.picture);
-        blit_whole(*digit.picture);
+        blit_to_screen(*digit.picture, nullptr, {0, 0, 0, 0});
         game_flip(screen);
         game_delay(DIGIT_MS);
     }

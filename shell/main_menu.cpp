@@ -91,8 +91,7 @@ Next main_menu_entry()
 Next run_main_menu()
 {
     reset_at_top();
-    SDL_Rect at = dst_rectintro;
-    SDL_UpperBlit(::main_menu, nullptr, screen, &at);
+    blit_to_screen(::main_menu, nullptr, dst_rectintro);
     game_flip(screen);
 
     run_row_menu(::main_menu, cursor_count, MAIN_MENU_ROWS - 1, menu1);

@@ -71,26 +71,13 @@ bool move_row(int& row, SDLKey key)
 
 void draw_erase_strip(SDL_Surface* background)
 {
-    SDL_Rect at = dst_rectintro;
-    SDL_UpperBlit(background, &src_my_surfCursor1, screen, &at);
-}
-
-void key_magenta(SDL_Surface* surface)
-{
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY, SDL_MapRGB(surface->format, 255, 0, 255));
-}
-
-void key_white(SDL_Surface* surface)
-{
-    SDL_SetColorKey(surface, SDL_SRCCOLORKEY, SDL_MapRGB(surface->format, 255, 255, 255));
+    blit_to_screen(background, &src_my_surfCursor1, dst_rectintro);
 }
 
 void draw_row_cursor(int row)
 {
     key_magenta(my_surfCursor);
-    SDL_Rect cell = CURSOR_CELLS[row];
-    SDL_Rect at = CURSOR_POSITIONS[row];
-    SDL_UpperBlit(my_surfCursor, &cell, screen, &at);
+    blit_to_screen(my_surfCursor, &CURSOR_CELLS[row], CURSOR_POSITIONS[row]);
 }
 
 int centred_x(int width) { return (SCREEN_WIDTH - width) / 2; }

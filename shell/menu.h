@@ -5,6 +5,8 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
+#include "shell/blit.h"
+
 // The one event that every screen polls into.
 extern SDL_Event event;
 
@@ -49,9 +51,6 @@ bool move_row(int& row, SDLKey key);
 void draw_erase_strip(SDL_Surface* background);
 // Keys the cursor sheet on magenta and draws the cursor of `row`.
 void draw_row_cursor(int row);
-// Sets the magenta colour key on a surface, in its own pixel format.
-void key_magenta(SDL_Surface* surface);
-void key_white(SDL_Surface* surface);
 
 // x that centres a surface of this width on the screen.
 int centred_x(int width);

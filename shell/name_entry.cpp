@@ -65,19 +65,14 @@ const NamePosition NAME_POSITIONS[NAME_LENGTH] = {
 
 int wrapped(int value, int count) { return (value % count + count) % count; }
 
-void blit_at(SDL_Surface* image, SDL_Rect at)
-{
-    SDL_UpperBlit(image, nullptr, screen, &at);
-}
-
 // Background, letter grid and cursor, then present.
 void draw_grid()
 {
-    blit_at(new_score, {0, 0, 0, 0});
+    blit_to_screen(new_score, nullptr, {0, 0, 0, 0});
     key_magenta(letras_score);
-    blit_at(letras_score, dst_letras);
+    blit_to_screen(letras_score, nullptr, dst_letras);
     key_magenta(cursor_score);
-    blit_at(cursor_score, dst_CursorLetras);
+    blit_to_screen(cursor_score, nullptr, dst_CursorLetras);
     game_flip(screen);
 }
 
@@ -91,7 +86,7 @@ void render_position(const NamePosition& position)
 
 void draw_position(const NamePosition& position)
 {
-    if (*position.surface) blit_at(*position.surface, position.at);
+    if (*position.surface) blit_to_screen(*position.surface, nullptr, position.at);
 }
 
 const char* cell_under_cursor() { return LETTER_GRID[letrasY][letrasX]; }

@@ -35,12 +35,6 @@ constexpr int MULTIPLIER_FROM[MULTIPLIER_CELLS] = {INT_MIN, 4, 9};
 
 constexpr Uint8 NECK_ALPHA = 200;
 
-void blit_at(SDL_Surface* surface, SDL_Rect* cell, const SDL_Rect& where)
-{
-    SDL_Rect at = where;
-    SDL_UpperBlit(surface, cell, screen, &at);
-}
-
 }  // namespace
 
 SDL_Surface* backdrop_for(int setting)
@@ -55,15 +49,15 @@ SDL_Surface* neck_for(int setting)
 
 void draw_backdrop_and_neck()
 {
-    if (SDL_Surface* backdrop = backdrop_for(bg_menu)) blit_at(backdrop, nullptr, dst_rectalpha);
+    if (SDL_Surface* backdrop = backdrop_for(bg_menu)) blit_to_screen(backdrop, nullptr, dst_rectalpha);
     if (SDL_Surface* neck = neck_for(nk_menu)) apply_surface(0, 0, neck, screen, &camera);
 }
 
 void draw_lines_frets_and_panel()
 {
-    blit_at(my_surfLinha, nullptr, dst_rectLinha);
-    blit_at(my_surfFrets, &src_rectFrets, dst_rectFrets);
-    blit_at(my_surfScore, nullptr, dst_rectScore);
+    blit_to_screen(my_surfLinha, nullptr, dst_rectLinha);
+    blit_to_screen(my_surfFrets, &src_rectFrets, dst_rectFrets);
+    blit_to_screen(my_surfScore, nullptr, dst_rectScore);
 }
 
 void draw_multiplier()
@@ -72,7 +66,7 @@ void draw_multiplier()
     for (int i = 0; i < MULTIPLIER_CELLS; ++i) {
         if (nHITS <= MULTIPLIER_FROM[i]) break;
         SDL_Rect cell = MULTIPLIER_CELL[i];
-        blit_at(multiplicador, &cell, dst_multiplicador);
+        blit_to_screen(multiplicador, &cell, dst_multiplicador);
     }
 }
 
@@ -89,6 +83,6 @@ void carrega_img()
 
     draw_backdrop_and_neck();
     draw_lines_frets_and_panel();
-    blit_at(my_surfRockometro, nullptr, dst_rectRockBar);
+    blit_to_screen(my_surfRockometro, nullptr, dst_rectRockBar);
     draw_multiplier();
 }

@@ -3,6 +3,7 @@
 #include "highway/judge_state.h"
 #include "highway/judges.h"
 #include "highway/note_slots.h"
+#include "shell/blit.h"
 #include "shell/image_table.h"
 #include "shell/play_field.h"
 #include "shell/play_hud.h"
@@ -25,8 +26,7 @@ void draw_play_field()
     SDL_FillRect(screen, nullptr, cor_fundo);
     draw_backdrop_and_neck();
     draw_lines_frets_and_panel();
-    SDL_Rect at = dst_rectRockBar;
-    SDL_UpperBlit(my_surfRockometro2, nullptr, screen, &at);
+    blit_to_screen(my_surfRockometro2, nullptr, dst_rectRockBar);
     draw_multiplier();
 }
 

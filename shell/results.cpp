@@ -25,17 +25,10 @@ constexpr int MAX_STARS = 10;
 constexpr Uint16 STAR_WIDTHS[MAX_STARS] = {21, 41, 63, 83, 105, 125, 147, 167, 189, 209};
 const SDL_Rect dst_starNull = {55, 100, 0, 0};
 
-void blit_at(SDL_Surface* surface, const SDL_Rect* cell, const SDL_Rect& where)
-{
-    SDL_Rect clip = cell ? *cell : SDL_Rect{};
-    SDL_Rect at = where;
-    SDL_UpperBlit(surface, cell ? &clip : nullptr, screen, &at);
-}
-
 void blit_keyed(SDL_Surface* surface, const SDL_Rect& where)
 {
     key_magenta(surface);
-    blit_at(surface, nullptr, where);
+    blit_to_screen(surface, nullptr, where);
 }
 
 // The empty star line, and over it as many stars as the accuracy earns.
@@ -46,7 +39,7 @@ void draw_star_line()
     const int stars = stars_for(percent_score);
     if (stars == 0) return;
     const SDL_Rect cell = {0, 0, STAR_WIDTHS[stars - 1], 39};
-    blit_at(star, &cell, dst_starNull);
+    blit_to_screen(star, &cell, dst_starNull);
 }
 
 void draw_centred(TTF_Font* font, SDL_Color colour, int y, const char* texto3)
@@ -98,7 +91,7 @@ void results_screen()
     zerar_notas();
     game_delay(WIN_PICTURE_MS);
 
-    blit_at(show_you_win, nullptr, {0, 0, 0, 0});
+    blit_to_screen(show_you_win, nullptr, {0, 0, 0, 0});
     draw_star_line();
     if (row && row->counts_as_win) {
         ++wins;

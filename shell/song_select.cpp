@@ -53,22 +53,16 @@ void draw_footer_and_counts()
     messageY.draw(12, 140);
 }
 
-void blit_at(SDL_Surface* surface, const SDL_Rect& where)
-{
-    SDL_Rect at = where;
-    SDL_UpperBlit(surface, nullptr, screen, &at);
-}
-
 // The page of `count_song`; it shows at the next pass's flip.
 void draw_page()
 {
     const SongRow* row = song_row(count_song);
     if (!row || !row->page.title) return;
-    blit_at(Select_song, {0, 0, 0, 0});
-    blit_at(*row->page.cover, dst_capa);
+    blit_to_screen(Select_song, nullptr, {0, 0, 0, 0});
+    blit_to_screen(*row->page.cover, nullptr, dst_capa);
     for (const PageLine& line : PAGE_LINES) {
         const char* text = line.field ? row->page.*line.field : "Song";
-        if (SDL_Surface* surface = line.text->render(*line.font, text, color_white)) blit_at(surface, line.at);
+        if (SDL_Surface* surface = line.text->render(*line.font, text, color_white)) blit_to_screen(surface, nullptr, line.at);
     }
 }
 

@@ -85,6 +85,7 @@ void ScriptDriver::advance(Uint32 ms)
 void ScriptDriver::delay(Uint32 ms)
 {
     auto& d = instance();
+    if (d.record_timeline) d.delay_calls.push_back({ms, d.now});
     d.advance(ms);
     ++d.delays;
 }
@@ -119,6 +120,7 @@ int ScriptDriver::flip(SDL_Surface* surface)
 {
     auto& d = instance();
     ++d.flips;
+    if (d.record_timeline) d.presents.push_back({PresentCall::Flip, d.now});
     d.advance(d.flip_cost_ms);
     if (d.on_flip) d.on_flip(surface);
     return 0;
@@ -128,6 +130,7 @@ void ScriptDriver::update_rect(SDL_Surface* surface, Sint32, Sint32, Uint32, Uin
 {
     auto& d = instance();
     ++d.updates;
+    if (d.record_timeline) d.presents.push_back({PresentCall::UpdateRect, d.now});
     if (d.on_flip) d.on_flip(surface);
 }
 

@@ -23,6 +23,16 @@ struct MusicCall {
     Uint32 at;
 };
 
+struct DelayCall {
+    Uint32 ms;
+    Uint32 at;  // the clock when the delay began
+};
+
+struct PresentCall {
+    enum Kind { Flip, UpdateRect } kind;
+    Uint32 at;
+};
+
 struct EffectCall {
     Mix_Chunk* chunk;
     int channel;  // what SDL_mixer answered: -1 when no channel was free
@@ -70,6 +80,9 @@ public:
     long flips = 0;
     long updates = 0;  // SDL_UpdateRect calls
     long delays = 0;
+    bool record_timeline = true;        // keep delay_calls and presents
+    std::vector<DelayCall> delay_calls;
+    std::vector<PresentCall> presents;  // flips and SDL_UpdateRect calls, in order
     std::vector<EffectCall> effects;
     std::vector<MusicCall> music;
 

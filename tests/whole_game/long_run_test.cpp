@@ -91,6 +91,7 @@ protected:
         // own allocations would count as the game's.
         driver.effects.reserve(100000);
         driver.music.reserve(10000);
+        driver.record_timeline = false;
         heap.reserve(SONGS);
         // SDL_mixer decodes and mixes on the audio thread, in real time, while
         // the game runs on the virtual clock: how far its decoders get into a

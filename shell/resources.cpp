@@ -56,21 +56,23 @@ bool report(const char* path, const char* reason)
 
 bool load_tunes()
 {
+    bool all = true;
     for (const auto& row : TUNE_FILES) {
         *row.handle = Mix_LoadMUS(row.path);
-        if (!*row.handle) return report(row.path, Mix_GetError());
+        if (!*row.handle) all = report(row.path, Mix_GetError());
     }
-    return true;
+    return all;
 }
 
 bool load_effects()
 {
+    bool all = true;
     for (const auto& row : EFFECT_FILES) {
         // The 1 hands the stream to the loader, which closes it.
         *row.handle = Mix_LoadWAV_RW(SDL_RWFromFile(row.path, "rb"), 1);
-        if (!*row.handle) return report(row.path, Mix_GetError());
+        if (!*row.handle) all = report(row.path, Mix_GetError());
     }
-    return true;
+    return all;
 }
 
 bool open_fonts()

@@ -44,8 +44,10 @@ struct ResourceRow {
 extern const ResourceRow<Mix_Music> TUNE_FILES[6];
 extern const ResourceRow<Mix_Chunk> EFFECT_FILES[8];
 
-// Each returns false after printing "<program>: cannot load <path>: <reason>"
-// for the first file that fails.
+// Each tries every file of its table and prints
+// "<program>: cannot load <path>: <reason>" for each one that fails, in table
+// order; false when any failed.
 bool load_tunes();
 bool load_effects();
+// The three fonts come from one file: false after naming it once.
 bool open_fonts();

@@ -64,7 +64,10 @@ extern "C" int SDL_main(int, char**)
     if (audio) {
         Mix_Volume(-1, VOL);
         Mix_VolumeMusic(VOL);
-        if (!load_tunes() || !load_effects()) return 1;
+        // Every file is tried, so that each missing one is named.
+        const bool tunes = load_tunes();
+        const bool effects = load_effects();
+        if (!tunes || !effects) return 1;
     }
     SDL_Init(SDL_INIT_AUDIO);
     if (TTF_Init() == -1) return -1;

@@ -4,7 +4,9 @@
 #include "shell/video.h"
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -48,6 +50,25 @@ INSTANTIATE_TEST_SUITE_P(
         MissingCase{"Effect", "audio/CANCELA.wav", "quorl_demo_windowed: cannot load audio/CANCELA.wav: "},
         MissingCase{"Font", "ariblk.ttf", "quorl_demo_windowed: cannot load ariblk.ttf: "}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartupTest, EveryMissingTuneAndEffectIsNamedInTableOrder)
+{
+    prepare_game_dir({"audio/PTRUIM.wav", "song/ForWhomTheBellsTools.ogg", "song/Paranoid.ogg"});
+    int status = 0;
+    const std::string err = run_capturing_stderr(status);
+    EXPECT_EQ(status, 1);
+    // Only the three lines, each naming its file, tunes before effects.
+    std::vector<std::string> named;
+    std::istringstream lines(err);
+    for (std::string line; std::getline(lines, line);) {
+        const std::string head = "quorl_demo_windowed: cannot load ";
+        ASSERT_EQ(line.rfind(head, 0), 0u) << line;
+        named.push_back(line.substr(head.size(), line.find(": ", head.size()) - head.size()));
+    }
+    EXPECT_EQ(named, (std::vector<std::string>{"song/Paranoid.ogg", "song/ForWhomTheBellsTools.ogg",
+                                               "audio/PTRUIM.wav"}));
+    EXPECT_EQ(driver.flips, 0);
+}
 
 TEST_F(StartupTest, MissingImagesAreEachNamedBeforeAudioIsOpened)
 {

@@ -27,6 +27,14 @@ extern const PlatformDriver sdl_platform_driver;
 // Replaces the driver; null puts the SDL driver back.
 void set_platform_driver(const PlatformDriver* driver);
 
+// Makes SIGINT and SIGTERM end the game at once, as they end any program.
+// SDL would otherwise turn both into the window's close request, which the
+// game ignores. The handler only notes the signal; the next call through this
+// seam closes audio and video and ends the process by that same signal, so
+// the caller sees it killed by it. Installed before SDL starts, so that SDL
+// keeps its hands off the two signals.
+void end_on_signals();
+
 // False when the audio device could not be opened: every sound call is then
 // a no-op, so the game plays on in silence.
 extern bool audio_available;

@@ -58,6 +58,7 @@ extern "C" int SDL_main(int, char**)
 {
     if (report_image_failures(program_name) > 0) return 1;
 
+    end_on_signals();
     std::atexit(quit_sdl);
     const bool audio = open_audio();
     std::atexit(close_audio);

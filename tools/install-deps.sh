@@ -11,7 +11,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   python3
-  xvfb xdotool
+  xvfb xdotool libx11-dev
 )
 
 missing=()

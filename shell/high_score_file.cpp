@@ -9,16 +9,15 @@
 #include <string>
 #include <system_error>
 
-// The view's title of each file. The titles are the view's own and do not
-// follow the song table: the lines of songs 1 to 4 show under the titles of
-// pages 1 to 4 here, and no song writes page 5's file.
+// Each title names the song whose completion writes the file; page 5 has no
+// song that writes it and keeps the title of the song we ship no chart for.
 const HighScorePage HIGH_SCORE_PAGES[HIGH_SCORE_PAGE_COUNT] = {
     {"data/DATA0.dat", "<             PARANOID              >"},
-    {"data/DATA1.dat", "<        SMOKE ON THE WATER         >"},
-    {"data/DATA2.dat", "<          HIGHWAY TO HELL          >"},
-    {"data/DATA3.dat", "<        ACE OF SPADES        >"},
-    {"data/DATA4.dat", "<        THE NUMBER OF THE BEAST        >"},
-    {"data/DATA5.dat", "<        FOR WHOM THE BELLS TOOLS        >"},
+    {"data/DATA1.dat", "<          HIGHWAY TO HELL          >"},
+    {"data/DATA2.dat", "<        ACE OF SPADES        >"},
+    {"data/DATA3.dat", "<        RUN TO THE HILLS        >"},
+    {"data/DATA4.dat", "<        FOR WHOM THE BELLS TOOLS        >"},
+    {"data/DATA5.dat", "<        SMOKE ON THE WATER         >"},
     {"data/DATA6.dat", "<        TUTORIAL        >"},
 };
 

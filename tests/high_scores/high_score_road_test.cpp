@@ -1,5 +1,5 @@
 // The whole road: a song ended at once with the skip key, a name entered, and
-// the line found in the high-score view under the title of that song's file.
+// the line found in the high-score view under the title of that song.
 #include "high_scores/high_score_fixture.h"
 #include "highway/judge_state.h"
 #include "shell/image_table.h"
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RoadCase{"HighwayToHell",
                  {{BUTTON_A, 0}, {SDLK_DOWN, 0}, {BUTTON_A, 0}, {SDLK_RIGHT, 0}, {BUTTON_A, 1}},
-                 "data/DATA1.dat", {{SDLK_RIGHT, 0}}, 1, "<        SMOKE ON THE WATER         >"},
+                 "data/DATA1.dat", {{SDLK_RIGHT, 0}}, 1, "<          HIGHWAY TO HELL          >"},
         RoadCase{"Tutorial", {{BUTTON_A, 0}, {SDLK_DOWN, 0}, {SDLK_DOWN, 0}, {BUTTON_A, 0}}, "data/DATA6.dat",
                  {{SDLK_LEFT, 0}}, 6, "<        TUTORIAL        >"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -115,8 +115,7 @@ struct PageCase {
 
 class ViewPageTest : public HighScoreViewTest, public ::testing::WithParamInterface<PageCase> {};
 
-// Each file shows under the view's own title for it, which is not the title
-// of the song that writes the file.
+// Each file's title names the song that writes it.
 TEST_P(ViewPageTest, EachFileShowsUnderItsOwnTitle)
 {
     for (int page = 0; page < 7; ++page) {
@@ -131,11 +130,11 @@ TEST_P(ViewPageTest, EachFileShowsUnderItsOwnTitle)
 
 INSTANTIATE_TEST_SUITE_P(Pages, ViewPageTest,
                          ::testing::Values(PageCase{0, "<             PARANOID              >"},
-                                           PageCase{1, "<        SMOKE ON THE WATER         >"},
-                                           PageCase{2, "<          HIGHWAY TO HELL          >"},
-                                           PageCase{3, "<        ACE OF SPADES        >"},
-                                           PageCase{4, "<        THE NUMBER OF THE BEAST        >"},
-                                           PageCase{5, "<        FOR WHOM THE BELLS TOOLS        >"},
+                                           PageCase{1, "<          HIGHWAY TO HELL          >"},
+                                           PageCase{2, "<        ACE OF SPADES        >"},
+                                           PageCase{3, "<        RUN TO THE HILLS        >"},
+                                           PageCase{4, "<        FOR WHOM THE BELLS TOOLS        >"},
+                                           PageCase{5, "<        SMOKE ON THE WATER         >"},
                                            PageCase{6, "<        TUTORIAL        >"},
                                            PageCase{7, nullptr}, PageCase{-1, nullptr}),
                          [](const auto& info) {

@@ -186,7 +186,8 @@ void sound_art(Canvas& c) {
     double h = 10 + 56.0 * x / 108;
     fill_rect(cr, 105 + x, 105 + 66 - h, 3, h, rgb(60, 50, 90));
   }
-  panel(cr, 92, 176, 140, 30, 0.5);
+  // The volume text's panel, wide enough for "VOLUME: 100".
+  panel(cr, 91, 176, 153, 30, 0.5);
 }
 
 void hiscore_art(Canvas& c) {
@@ -210,15 +211,43 @@ void rank_art(Canvas& c) {
   hint(c, "ARROWS move   A choose   last cell deletes", 224);
 }
 
+// The song page's panel: a bar across the top for the title and the album
+// line, and a column down the left for the band line and the counts, with a
+// divider between them; the cover sits in the corner the two leave free.
+void song_page_panel(cairo_t* cr) {
+  // Outer corners of the bar (x 4..316, y 3..66) and the column (x 4..168, down to 158).
+  auto outline = [cr](double inset) {
+    const double r = 6, left = 4 + inset, top = 3 + inset, right = 316 - inset, bar_bottom = 66 - inset,
+                 column_right = 168 - inset, bottom = 158 - inset;
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, right - r, top + r, r, -M_PI / 2, 0);
+    // A tighter corner under the album line, which runs close to the bar's bottom.
+    cairo_arc(cr, right - r / 2, bar_bottom - r / 2, r / 2, 0, M_PI / 2);
+    cairo_line_to(cr, column_right, bar_bottom);
+    cairo_arc(cr, column_right - r, bottom - r, r, 0, M_PI / 2);
+    cairo_arc(cr, left + r, bottom - r, r, M_PI / 2, M_PI);
+    cairo_arc(cr, left + r, top + r, r, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr);
+  };
+  outline(0);
+  set_colour(cr, rgb(10, 8, 22, 0.75));
+  cairo_fill(cr);
+  const Col rim = rgb(150, 120, 210, 0.6);
+  outline(0.5);
+  set_colour(cr, rim);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  fill_rect(cr, 5, 65, 162, 1, rim);
+}
+
 void select_song_art(Canvas& c) {
   cairo_t* cr = c.cr();
-  panel(cr, 4, 3, 312, 61);
-  panel(cr, 4, 65, 164, 93);
-  // Cover frame with page arrows on either side.
-  fill_rounded(cr, 172, 62, 132, 132, 5, rgb(20, 14, 34));
-  stroke_rounded(cr, 173.5, 63.5, 129, 129, 5, 2, kGold);
-  arrow(cr, 164, 128, 7, false, kGold);
-  arrow(cr, 311, 128, 6, true, kGold);
+  song_page_panel(cr);
+  // A gold frame hugging the cover (120 x 120 at (178, 68)), with page arrows on either side.
+  fill_rounded(cr, 173, 66, 130, 128, 4, rgb(20, 14, 34));
+  stroke_rounded(cr, 177, 67, 122, 122, 3, 2, kGold);
+  arrow(cr, 172, 128, 6, false, kGold);
+  arrow(cr, 304, 128, 6, true, kGold);
   draw_text_outlined(cr, "LEFT / RIGHT: another song", 86, 178, 9, rgb(200, 195, 225), kShadow, 1.2,
                      Align::Center);
 }
@@ -241,6 +270,9 @@ void results_art(Canvas& c) {
 void gallery_art(Canvas& c) {
   cairo_t* cr = c.cr();
   panel(cr, 4, 4, 170, 68);
+  // The lock hint's panel, inside the description frame's area so that only
+  // a locked page, which draws no frame, shows it.
+  panel(cr, 7, 113, 142, 25, 0.9);
   draw_title(cr, "GALLERY", 247, 36, 16, kGold, kAmber, kShadow);
   stroke_rounded(cr, 175.5, 46.5, 141, 172, 5, 2, kGold);
   arrow(cr, 191, 29, 6, false, kGold);

@@ -102,13 +102,13 @@ void configure_art(Canvas& c) {
     arrow(c.cr(), 249, y + 6.5, 6, false, kGold);
     arrow(c.cr(), 295, y + 6.5, 6, true, kGold);
   }
-  hint(c, "LEFT / RIGHT change a value  -  A on BACK returns", 214);
+  hint(c, "LEFT / RIGHT change a value  -  A on BACK returns", 205);
 }
 
 // A status box where the game writes "GAME SAVED" and the like.
 void save_art(Canvas& c) {
   panel(c.cr(), 132, 114, 120, 24);
-  hint(c, "keeps your wins and losses", 214);
+  hint(c, "keeps your wins and losses", 205);
 }
 
 struct RowMenu {

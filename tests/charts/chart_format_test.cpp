@@ -2,6 +2,9 @@
 // compiled tables against their csv files, and the tutorial chart note for note.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <vector>
+
 #include "chart_figures.h"
 #include "charts/chart_data.h"
 
@@ -159,8 +162,40 @@ TEST_F(ChartTutorial, SecondSectionIsARunOfSixteenNotesASecond) {
 TEST_F(ChartTutorial, EndsWithTwoChordsInTimeForTheMissLine) {
     std::vector<Note> last = between(113438, 146000);
     EXPECT_EQ(last, (std::vector<Note>{{1, 143374, 12}, {3, 143374, 14}, {3, 144124, 15}, {5, 144124, 9}}));
-    // First drawn by 144174 at the latest, at the miss line 1150 ms later.
-    EXPECT_LT(144174 + 1150, 146000);
+    // Every note is first drawn at most 50 ms after its threshold and is at the
+    // miss line 1150 ms later, before the tutorial ends at 146000.
+    for (const Note& n : notes) {
+        EXPECT_LT(n.threshold + 50 + 1150, 146000) << "lane " << n.lane << " slot " << n.slot;
+    }
+}
+
+// The built tutorial table, note for note in chart order: lane, threshold, slot.
+TEST(TutorialTable, HoldsEveryNoteAsListed) {
+    const Note kNotes[] = {
+        {1, 63499, 0}, {1, 71999, 1}, {1, 75999, 2}, {1, 84999, 3}, {1, 93999, 4}, {1, 97999, 5},
+        {1, 102999, 6}, {1, 111249, 7}, {1, 111937, 8}, {1, 112499, 9}, {1, 112999, 10}, {1, 113124, 11},
+        {1, 143374, 12},
+        {2, 81999, 0}, {2, 92999, 1}, {2, 94999, 2}, {2, 96999, 3}, {2, 101999, 4}, {2, 111187, 5},
+        {2, 111312, 6}, {2, 111874, 7}, {2, 111999, 8}, {2, 112249, 9}, {2, 112562, 10}, {2, 112937, 11},
+        {2, 113187, 12},
+        {3, 84999, 0}, {3, 91999, 1}, {3, 95999, 2}, {3, 100999, 3}, {3, 111126, 4}, {3, 111374, 5},
+        {3, 111624, 6}, {3, 111812, 7}, {3, 112062, 8}, {3, 112312, 9}, {3, 112624, 10}, {3, 112874, 11},
+        {3, 113249, 12}, {3, 113437, 13}, {3, 143374, 14}, {3, 144124, 15},
+        {4, 81999, 0}, {4, 99999, 1}, {4, 111062, 2}, {4, 111437, 3}, {4, 111562, 4}, {4, 111749, 5},
+        {4, 112124, 6}, {4, 112374, 7}, {4, 112687, 8}, {4, 112812, 9}, {4, 113374, 10},
+        {5, 98999, 0}, {5, 110999, 1}, {5, 111499, 2}, {5, 111687, 3}, {5, 112187, 4}, {5, 112437, 5},
+        {5, 112749, 6}, {5, 113062, 7}, {5, 113312, 8}, {5, 144124, 9},
+    };
+    std::vector<Note> built;
+    for (int i = 0; i < chart_tutorial.count; ++i) {
+        const ChartNote& c = chart_tutorial.notes[i];
+        built.push_back({c.lane, c.threshold, c.slot});
+    }
+    ASSERT_EQ(built.size(), std::size(kNotes));
+    for (size_t i = 0; i < built.size(); ++i) {
+        EXPECT_EQ(built[i], kNotes[i]) << "note " << i + 1 << ": lane " << built[i].lane << ", threshold "
+                                       << built[i].threshold << ", slot " << built[i].slot;
+    }
 }
 
 }  // namespace

@@ -1,14 +1,18 @@
-// The pause screen: it holds the song clock and the notes, START resumes
-// with the press pass, SELECT leaves the song without a result.
+// The pause screen: what it draws over the frozen frame, how it holds the
+// song clock and the notes, START resumes with the press pass, SELECT leaves
+// the song without a result.
 #include "play/play_fixture.h"
 
+#include "harness/expected_picture.h"
 #include "highway/judge_state.h"
 #include "highway/note_slots.h"
+#include "shell/image_table.h"
 #include "shell/menu.h"
 #include "shell/resources.h"
 
 #include <SDL/SDL_mixer.h>
 
+#include <deque>
 #include <filesystem>
 
 namespace {
@@ -103,6 +107,38 @@ TEST_F(PauseTest, SelectLeavesTheSongWithoutAResult)
     EXPECT_EQ(driver.music.back().music, music_menu);
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     EXPECT_FALSE(music_paused());
+}
+
+TEST_F(PauseTest, EveryPassDrawsBothOverlaysAndTheMessageOverTheLastFrameShown)
+{
+    // The pictures presented from the pausing frame on; the one before the
+    // first pass is the frame as last shown (with lane 1's pressed fret).
+    std::deque<Snapshot> shown;
+    bool seen = false;
+    driver.on_flip = [&](SDL_Surface* screen) {
+        if (frame() < PAUSE_FRAME || seen) return;
+        shown.emplace_back().take(screen);
+        if (shown.size() > 3) shown.pop_front();
+    };
+    pause_with([&](int pass) {
+        if (pass != 2) return;
+        seen = shown.size() == 3;
+        driver.key_down(BUTTON_START);
+    });
+    driver.stop_when = [this] { return frame() == PAUSE_FRAME + 1; };
+    EXPECT_EQ(run_game(), STOPPED);
+    ASSERT_TRUE(seen);
+
+    // Both overlays keyed at (0, 0), the message centred at y 120, drawn again
+    // on every pass over what the screen holds.
+    ExpectedPicture expected;
+    expected.start_from(shown[0].get());
+    for (int pass = 1; pass <= 2; ++pass) {
+        expected.draw(pause_screen, nullptr, 0, 0, Key::Magenta);
+        expected.draw(pause_screen2, nullptr, 0, 0, Key::Magenta);
+        expected.centred_text(test_font(10), "Press SELECT to EXIT or START to RESUME", {255, 255, 255, 0}, 120);
+        EXPECT_EQ(picture_difference(shown[pass].get(), expected.get()), "") << "pass " << pass;
+    }
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ void results_screen()
     const SongRow* row = song_row(count_song);
     play_effect(snd_win);
     blit_keyed(show_win, {0, 0, 0, 0});
-    percent_score = row ? tHITS * 100 / row->accuracy_divisor : 0;
+    percent_score = row ? tHITS * 100 / row->note_count : 0;
     game_flip(screen);
     zerar_notas();
     game_delay(WIN_PICTURE_MS);

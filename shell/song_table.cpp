@@ -16,19 +16,19 @@ constexpr int OTHER_SONG_UNLOCKS = sizeof UNLOCK_OTHER_SONGS / sizeof UNLOCK_OTH
 }  // namespace
 
 const SongRow SONG_TABLE[SONG_ROWS] = {
-    {0, paranoid, 417, &music_paranoid, 170000, true, UNLOCK_FIRST_SONG, FIRST_SONG_UNLOCKS,
+    {0, paranoid, 416, &music_paranoid, 170000, true, UNLOCK_FIRST_SONG, FIRST_SONG_UNLOCKS,
      "data/DATA0.dat", {"PARANOID", "Album: Paranoid(1970)", "Band: Black Sabbath", &capa1}},
-    {1, highwaytohell, 484, &music_highwaytohell, 211000, true, UNLOCK_OTHER_SONGS, OTHER_SONG_UNLOCKS,
+    {1, highwaytohell, 613, &music_highwaytohell, 211000, true, UNLOCK_OTHER_SONGS, OTHER_SONG_UNLOCKS,
      "data/DATA1.dat", {"HIGHWAY TO HELL", "Album: Highway To Hell (1979)", "Band: AC/DC", &capa5}},
-    {2, aceofspades, 417, &music_aceofspades, 188000, true, UNLOCK_OTHER_SONGS, OTHER_SONG_UNLOCKS,
+    {2, aceofspades, 478, &music_aceofspades, 188000, true, UNLOCK_OTHER_SONGS, OTHER_SONG_UNLOCKS,
      "data/DATA2.dat", {"ACE OF SPADES", "Album: Ace Of Spades (1980)", "Band: Motorhead", &capa4}},
-    {3, runtothehills, 352, &music_runtothehills, 238000, true, UNLOCK_OTHER_SONGS, OTHER_SONG_UNLOCKS,
+    {3, runtothehills, 343, &music_runtothehills, 238000, true, UNLOCK_OTHER_SONGS, OTHER_SONG_UNLOCKS,
      "data/DATA3.dat",
      {"RUN TO THE HILLS", "Album: The Number Of the Beast (1982)", "Band: Iron Maiden", &capa2}},
-    {4, forwhomthebellstolls, 855, &music_forwhomthebellstolls, 309000, true, UNLOCK_OTHER_SONGS,
+    {4, forwhomthebellstolls, 859, &music_forwhomthebellstolls, 309000, true, UNLOCK_OTHER_SONGS,
      OTHER_SONG_UNLOCKS, "data/DATA4.dat",
      {"FOR WHOM THE BELLS TOOLS", "Album: Ride the Lightning (1984)", "Band: Metallica", &capa6}},
-    {SONG_TUTORIAL, tutorial, 417, &music_tutorial, 146000, false, nullptr, 0, "data/DATA6.dat",
+    {SONG_TUTORIAL, tutorial, 63, &music_tutorial, 146000, false, nullptr, 0, "data/DATA6.dat",
      {nullptr, nullptr, nullptr, nullptr}},
 };
 

@@ -17,7 +17,7 @@ struct SongPage {
 struct SongRow {
     int count_song;
     void (*chart_step)();      // runs the song's chart once per play frame
-    int accuracy_divisor;      // the accuracy is tHITS * 100 over it (not the chart's note count)
+    int note_count;            // notes in that chart; the accuracy divides by it
     Mix_Music* const* music;   // the tune, started once after the countdown
     int end_time;              // song clock (ms) at which the song is complete
     bool counts_as_win;        // completing it adds one to `wins`

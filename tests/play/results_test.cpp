@@ -1,8 +1,9 @@
 // The song table's facts where they show, and the results screen: accuracy
-// over each song's own divisor, star line, unlock message, wins, and the way
+// over the chart's note count, star line, unlock message, wins, and the way
 // on to the name entry.
 #include "play/play_fixture.h"
 
+#include "charts/chart_data.h"
 #include "highway/judge_state.h"
 #include "shell/image_table.h"
 #include "shell/play_input.h"
@@ -25,6 +26,19 @@ TEST(SongTable, HasARowForEverySongAndTheTutorialOnly)
         EXPECT_LT(song_row(song)->end_time, SKIPPED_SONG_CLOCK);
     }
     for (int other : {-1, 5, 6, 98, 100}) EXPECT_EQ(song_row(other), nullptr) << other;
+}
+
+TEST(SongTable, AccuracyDividesByTheNotesOfTheSongsOwnChart)
+{
+    const struct {
+        int song;
+        const Chart& chart;
+    } charts[] = {{0, chart_paranoid},    {1, chart_highwaytohell},        {2, chart_aceofspades},
+                  {3, chart_runtothehills}, {4, chart_forwhomthebellstolls}, {SONG_TUTORIAL, chart_tutorial}};
+    for (const auto& c : charts) {
+        if (c.chart.count == 0) continue;  // not built yet
+        EXPECT_EQ(song_row(c.song)->note_count, c.chart.count) << c.song;
+    }
 }
 
 struct ResultsCase {
@@ -87,19 +101,14 @@ TEST_P(ResultsTest, ShowAccuracyStarsAndUnlockThenGoOnToTheNameEntry)
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, ResultsTest,
-    // Each song divides by its own divisor (417, 484, 417, 352, 855, 417),
-    // not by its chart's note count: every case below comes out otherwise
-    // with the note count.
-    ::testing::Values(ResultsCase{"NinetyNineIsNineStarsAndTheFifthWinUnlocks", 0, 4, 416, 99, 9, true,
-                                  "data/DATA0.dat"},
-                      ResultsCase{"ThirdWinAfterTheFirstSongUnlocksNothing", 0, 2, 209, 50, 5, false, "data/DATA0.dat"},
-                      ResultsCase{"ThirdWinAfterAnotherSongUnlocks", 1, 2, 96, 19, 1, true, "data/DATA1.dat"},
-                      ResultsCase{"FullMarksAreTenStars", 2, 0, 417, 100, 10, false, "data/DATA2.dat"},
-                      ResultsCase{"NegativeShowsNoStarsAndPastTwentyFiveNoUnlock", 3, 25, -70, -19, 0, false,
+    ::testing::Values(ResultsCase{"FullMarksAndTheFifthWinUnlock", 0, 4, 416, 100, 10, true, "data/DATA0.dat"},
+                      ResultsCase{"ThirdWinAfterTheFirstSongUnlocksNothing", 0, 2, 208, 50, 5, false, "data/DATA0.dat"},
+                      ResultsCase{"ThirdWinAfterAnotherSongUnlocks", 1, 2, 122, 19, 1, true, "data/DATA1.dat"},
+                      ResultsCase{"SmallNegativeIsZeroPercentAndOneStar", 2, 0, -4, 0, 1, false, "data/DATA2.dat"},
+                      ResultsCase{"NegativeShowsNoStarsAndPastTwentyFiveNoUnlock", 3, 25, -4, -1, 0, false,
                                   "data/DATA3.dat"},
-                      ResultsCase{"AboveAHundredShowsNoStars", 4, 7, 865, 101, 0, true, "data/DATA4.dat"},
-                      ResultsCase{"TutorialNeverWinsAndASmallNegativeIsZeroPercent", SONG_TUTORIAL, 4, -4, 0, 1, false,
-                                  "data/DATA6.dat"}),
+                      ResultsCase{"AboveAHundredShowsNoStars", 4, 7, 868, 101, 0, true, "data/DATA4.dat"},
+                      ResultsCase{"TutorialNeverWins", SONG_TUTORIAL, 4, 63, 100, 10, false, "data/DATA6.dat"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StarLine, OneStarUpToNineteenThenOneMoreEveryTenAndNoneOutside)

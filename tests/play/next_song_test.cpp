@@ -35,7 +35,10 @@ TEST_F(NextSongTest, StartsWithTheLaneStillHeldTheLastStatusTextAndTheNeckWhereT
     std::vector<std::unique_ptr<Snapshot>> presents;
     driver.on_flip = [&](SDL_Surface* picture) {
         const PresentCall::Kind kind = driver.presents.back().kind;
-        if (kind == PresentCall::UpdateRect) kinds.clear(), presents.clear();
+        if (kind == PresentCall::UpdateRect) {
+            kinds.clear();
+            presents.clear();
+        }
         if (kinds.empty() && kind != PresentCall::UpdateRect) return;
         kinds.push_back(kind);
         presents.push_back(std::make_unique<Snapshot>());

@@ -1,10 +1,13 @@
 // The play field's static layers and the keys it sets on the sheets.
+#include "harness/expected_picture.h"
 #include "harness/game_fixture.h"
 #include "highway/judge_state.h"
 #include "shell/image_table.h"
 #include "shell/play_field.h"
 #include "shell/settings.h"
 #include "shell/video.h"
+
+#include <string>
 
 namespace {
 
@@ -91,5 +94,47 @@ TEST_F(PlayFieldTest, SettingsOutsideTheRangeDrawNoBackdropAndNoNeck)
     EXPECT_GT((neck >> 8) & 0xFF, 0u);
     EXPECT_EQ(rgb_at(screen, 79, 100), 0x00FF00u);
 }
+
+struct FieldCase {
+    const char* name;
+    int backdrop_setting, neck_setting, clip_row, streak;
+    SDL_Surface** backdrop;
+    SDL_Surface** neck;
+    int multiplier_cells;
+};
+
+void PrintTo(const FieldCase& c, std::ostream* out) { *out << c.name; }
+
+class FieldPictureTest : public PlayFieldTest, public ::testing::WithParamInterface<FieldCase> {};
+
+TEST_P(FieldPictureTest, DrawsTheStaticLayersWithTheWholeMeterCoverAndTheNeckFromTheClipRow)
+{
+    const FieldCase& c = GetParam();
+    bg_menu = c.backdrop_setting;
+    nk_menu = c.neck_setting;
+    camera.y = static_cast<Sint16>(c.clip_row);  // where a song before left the scroll
+    nHITS = c.streak;
+    carrega_img();
+
+    const SDL_Rect multiplier_cells[] = {{0, 0, 77, 19}, {0, 19, 77, 19}, {0, 38, 77, 19}};
+    ExpectedPicture expected;
+    expected.draw(*c.backdrop, nullptr, 0, 0);
+    // Neck columns 0..239 at screen x 80..319, from the clip's row down.
+    expected.draw(*c.neck, SDL_Rect{0, static_cast<Sint16>(c.clip_row), 240, 240}, 80, 0, Key::None, 200);
+    expected.draw(my_surfLinha, nullptr, 80, 0, Key::White);
+    expected.draw(my_surfFrets, SDL_Rect{0, 0, 200, 33}, 80, 215, Key::Magenta);
+    expected.draw(my_surfScore, nullptr, 0, 5, Key::Magenta);
+    expected.draw(my_surfRockometro, nullptr, 298, 10, Key::Magenta);
+    for (int i = 0; i < c.multiplier_cells; ++i)
+        expected.draw(multiplicador, multiplier_cells[i], 0, 180, Key::Magenta);
+    EXPECT_EQ(picture_difference(screen, expected.get()), "");
+    EXPECT_EQ(camera.y, c.clip_row);  // drawing does not scroll
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, FieldPictureTest,
+                         ::testing::Values(FieldCase{"FirstSettingsAtTheTop", 0, 0, 540, 0, &BG00, &nk0, 1},
+                                           FieldCase{"ThirdBackdropSecondNeckScrolled", 2, 1, 270, 6, &BG02, &nk1, 2},
+                                           FieldCase{"FourthOfEachNearlyWrapped", 3, 3, 10, 12, &BG03, &nk3, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Checks the generated game files against what the screens rely on: image
 // sizes, the cells the game clips out of each sheet, colour keys, the sound
 // effect format and the length of every tune.
+#include "assets/asset_image.h"
+
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 #include <SDL/SDL_mixer.h>
@@ -16,7 +18,6 @@
 
 namespace {
 
-std::string game_path(const std::string& relative) { return std::string(QUORL_TEST_GAME_DIR) + "/" + relative; }
 
 std::vector<unsigned char> read_file(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
@@ -28,34 +29,10 @@ uint32_t le32(const std::vector<unsigned char>& b, size_t at) {
 }
 uint16_t le16(const std::vector<unsigned char>& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
 
-struct Rgb {
-  Uint8 r, g, b;
-  bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
-
 // Image loaded once per check, freed at scope end.
-class Picture {
+class Picture : public AssetImage {
  public:
-  explicit Picture(const std::string& relative) : surface_(IMG_Load(game_path(relative).c_str())) {}
-  ~Picture() { SDL_FreeSurface(surface_); }
-  Picture(const Picture&) = delete;
-  Picture& operator=(const Picture&) = delete;
-  SDL_Surface* get() const { return surface_; }
-
-  Rgb at(int x, int y) const {
-    const SDL_PixelFormat* f = surface_->format;
-    const Uint8* p = static_cast<const Uint8*>(surface_->pixels) + y * surface_->pitch + x * f->BytesPerPixel;
-    Uint32 v = 0;
-    switch (f->BytesPerPixel) {
-      case 1: v = *p; break;
-      case 2: v = *reinterpret_cast<const Uint16*>(p); break;
-      case 3: v = SDL_BYTEORDER == SDL_LIL_ENDIAN ? (p[0] | p[1] << 8 | p[2] << 16) : (p[2] | p[1] << 8 | p[0] << 16); break;
-      default: v = *reinterpret_cast<const Uint32*>(p); break;
-    }
-    Rgb c{};
-    SDL_GetRGB(v, surface_->format, &c.r, &c.g, &c.b);
-    return c;
-  }
+  using AssetImage::AssetImage;
 
   // Pixels of the rectangle that are not the key colour.
   int content(int x, int y, int w, int h, Rgb key) const {
@@ -64,9 +41,6 @@ class Picture {
       for (int i = x; i < x + w; ++i) n += at(i, j) == key ? 0 : 1;
     return n;
   }
-
- private:
-  SDL_Surface* surface_;
 };
 
 constexpr Rgb kMagenta{255, 0, 255};

@@ -3,6 +3,8 @@
 // draws it: its ink must stay inside the box, the box's border must really be
 // there around it in the picture, and the ink must cover nothing the picture
 // draws (a border, a divider, a label, an arrow), only the box's plain fill.
+#include "assets/asset_image.h"
+
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 #include <SDL/SDL_ttf.h>
@@ -15,7 +17,6 @@
 
 namespace {
 
-std::string game_path(const std::string& relative) { return std::string(QUORL_TEST_GAME_DIR) + "/" + relative; }
 
 // Sides of a box that a border line closes; the others are closed by
 // something else (a label beside a number).
@@ -102,38 +103,9 @@ const FitRow kRows[] = {
 // more, while the fill itself varies by less than 20 under the stage beams.
 constexpr int kStandsOut = 30;
 
-struct Rgb {
-  Uint8 r, g, b;
-};
-
 int luma(Rgb c) { return (299 * c.r + 587 * c.g + 114 * c.b) / 1000; }
 
-class Image {
- public:
-  explicit Image(const std::string& relative) : surface_(IMG_Load(game_path(relative).c_str())) {}
-  ~Image() { SDL_FreeSurface(surface_); }
-  Image(const Image&) = delete;
-  Image& operator=(const Image&) = delete;
-  SDL_Surface* get() const { return surface_; }
-
-  Rgb at(int x, int y) const {
-    const SDL_PixelFormat* f = surface_->format;
-    const Uint8* p = static_cast<const Uint8*>(surface_->pixels) + y * surface_->pitch + x * f->BytesPerPixel;
-    Uint32 v = 0;
-    switch (f->BytesPerPixel) {
-      case 1: v = *p; break;
-      case 2: v = *reinterpret_cast<const Uint16*>(p); break;
-      case 3: v = SDL_BYTEORDER == SDL_LIL_ENDIAN ? (p[0] | p[1] << 8 | p[2] << 16) : (p[2] | p[1] << 8 | p[0] << 16); break;
-      default: v = *reinterpret_cast<const Uint32*>(p); break;
-    }
-    Rgb c{};
-    SDL_GetRGB(v, surface_->format, &c.r, &c.g, &c.b);
-    return c;
-  }
-
- private:
-  SDL_Surface* surface_;
-};
+using Image = AssetImage;
 
 TTF_Font* game_font(int points) {
   static std::map<int, TTF_Font*> fonts;

@@ -7,7 +7,9 @@
 #include "shell/settings.h"
 
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -59,9 +61,30 @@ TEST_F(OptionsTest, EachKeyConfigurationStepShowsTheFretRowItsPressedFretAndItsP
         "PRESS BUTTONS TO ALTERNATIVE FRET 4",
         "PRESS BUTTONS TO ALTERNATIVE FRET 5",
     };
-    std::map<int, Snapshot> shown;  // the last picture of each step
+    // Each step's picture, composed once.
+    auto expected_of = [&](int step) {
+        auto picture = std::make_unique<ExpectedPicture>();
+        const int fret = step % 5;
+        picture->draw(menu_keys, nullptr, 0, 0)
+            .draw(my_surfFrets, SDL_Rect{0, 0, 200, 33}, 80, 215, Key::Magenta)
+            .draw(my_surfFrets, pressed_cell[fret], lane_x[fret], 222, Key::Magenta)
+            .text(small_font(), prompts[step], WHITE, step < 5 ? 80 : 40, 100);
+        return picture;
+    };
+    std::map<int, std::unique_ptr<ExpectedPicture>> expected;
+    std::map<int, int> pictures;  // by step
+    std::vector<std::string> differences;
+    key_conf = -1;  // the screen sets it to 0 when it opens
     driver.on_flip = [&](SDL_Surface* s) {
-        if (menu5 == 1) shown[key_conf].take(s);
+        if (menu5 != 1 || key_conf < 0) return;
+        const int step = key_conf;
+        ++pictures[step];
+        if (step >= 10) return;
+        if (!expected[step]) expected[step] = expected_of(step);
+        const std::string difference = picture_difference(s, expected[step]->get());
+        if (!difference.empty())
+            differences.push_back("step " + std::to_string(step) + ", picture " + std::to_string(pictures[step]) + ": " +
+                                  difference);
     };
     open_options_row(ROW_KEYS);
     for (const KeyBinding& b : KEY_BINDINGS) driver.key_down(b.key, 2);
@@ -69,18 +92,11 @@ TEST_F(OptionsTest, EachKeyConfigurationStepShowsTheFretRowItsPressedFretAndItsP
     EXPECT_EQ(run_game(), STOPPED);
     ASSERT_EQ(key_conf, 10);
 
-    for (int step = 0; step < 10; ++step) {
-        ASSERT_TRUE(shown[step]) << "step " << step;
-        const int fret = step % 5;
-        ExpectedPicture expected;
-        expected.draw(menu_keys, nullptr, 0, 0)
-            .draw(my_surfFrets, SDL_Rect{0, 0, 200, 33}, 80, 215, Key::Magenta)
-            .draw(my_surfFrets, pressed_cell[fret], lane_x[fret], 222, Key::Magenta)
-            .text(small_font(), prompts[step], WHITE, step < 5 ? 80 : 40, 100);
-        EXPECT_EQ(picture_difference(shown[step].get(), expected.get()), "") << "step " << step;
-    }
-    // The tenth key ends the screen without presenting a picture of step 10.
-    EXPECT_EQ(shown.count(10), 0u);
+    EXPECT_EQ(differences, std::vector<std::string>{});
+    // Every step was shown, from the first pass of the screen on; the tenth
+    // key ends it without a picture of step 10.
+    for (int step = 0; step < 10; ++step) EXPECT_GE(pictures[step], 2) << "step " << step;
+    EXPECT_EQ(pictures.count(10), 0u);
 }
 
 }  // namespace

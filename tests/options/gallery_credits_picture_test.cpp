@@ -73,13 +73,17 @@ std::vector<SDLKey> then(std::vector<SDLKey> keys, int downs)
     return keys;
 }
 
+// Each guitar once locked and once unlocked, on both sides of its threshold.
 INSTANTIATE_TEST_SUITE_P(
     Pages, GalleryPictureTest,
-    ::testing::Values(GalleryPage{"LockedFirstGuitar", 0, {}, 0, false, 0, 86},
-                      GalleryPage{"LockedThirdGuitar", 12, {SDLK_RIGHT, SDLK_RIGHT}, 2, false, 0, 86},
-                      GalleryPage{"UnlockedAtTheTop", 5, {}, 0, true, 0, 86},
-                      GalleryPage{"UnlockedScrolled", 20, then({SDLK_RIGHT}, 3), 1, true, 30, 95},
-                      GalleryPage{"UnlockedAtTheEnd", 20, then({SDLK_LEFT}, 37), 3, true, 370, 197}),
+    ::testing::Values(GalleryPage{"FirstLocked", 4, {}, 0, false, 0, 86},
+                      GalleryPage{"FirstUnlockedAtTheTop", 5, {}, 0, true, 0, 86},
+                      GalleryPage{"SecondLocked", 9, {SDLK_RIGHT}, 1, false, 0, 86},
+                      GalleryPage{"SecondUnlockedScrolled", 10, then({SDLK_RIGHT}, 3), 1, true, 30, 95},
+                      GalleryPage{"ThirdLocked", 14, {SDLK_RIGHT, SDLK_RIGHT}, 2, false, 0, 86},
+                      GalleryPage{"ThirdUnlockedScrolled", 15, then({SDLK_RIGHT, SDLK_RIGHT}, 12), 2, true, 120, 122},
+                      GalleryPage{"FourthLocked", 19, {SDLK_LEFT}, 3, false, 0, 86},
+                      GalleryPage{"FourthUnlockedAtTheEnd", 20, then({SDLK_LEFT}, 37), 3, true, 370, 197}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class CreditsPictureTest : public OptionsTest, public ::testing::WithParamInterface<int> {};

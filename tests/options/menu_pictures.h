@@ -11,6 +11,7 @@
 #include <SDL/SDL_ttf.h>
 
 #include <functional>
+#include <utility>
 
 constexpr SDL_Color WHITE = {255, 255, 255, 0};
 

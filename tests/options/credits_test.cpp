@@ -20,7 +20,9 @@ protected:
             if (camera_credits.y == 0) return;
             scrolls.push_back(camera_credits.y);
             const int red_row = 2046 - (camera_credits.y - 1);  // drawn from row y - 1
-            if (red_row >= 0 && red_row < SCREEN_HEIGHT) red_rows_right += rgb_at(s, 160, red_row) == 0xFF0000;
+            // The whole row, across all 320 columns of the clip.
+            if (red_row >= 0 && red_row < SCREEN_HEIGHT)
+                red_rows_right += rgb_at(s, 0, red_row) == 0xFF0000 && rgb_at(s, 319, red_row) == 0xFF0000;
         };
         open_main_row(ROW_CREDITS);
     }

@@ -93,6 +93,10 @@ TEST_F(OptionsTest, EachStepShowsItsPromptAndPressesItsFret)
         for (int lane = 1; lane <= 5; ++lane)
             EXPECT_EQ(rgb_at(s, lane_x[lane - 1] + 10, 230), lane == fret ? 0xFF0000u : 0x00FF00u)
                 << "step " << step << " lane " << lane << " fret " << fret;
+        // The fret row is 200 columns wide, from x 80.
+        EXPECT_EQ(rgb_at(s, 80, 218), 0x00FF00u) << "step " << step;
+        EXPECT_EQ(rgb_at(s, 279, 218), 0x00FF00u) << "step " << step;
+        EXPECT_EQ(rgb_at(s, 280, 218), 0u) << "step " << step;
         // The target keeps the size that the same blit gives it in play.
         EXPECT_EQ(fret_target(fret).h, 18) << "step " << step;
         if (shown_steps.empty() || shown_steps.back() != step) shown_steps.push_back(step);

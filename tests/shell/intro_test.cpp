@@ -1,10 +1,13 @@
 // The intro: five images, 500 passes each on one counter, button A skips.
+#include "harness/expected_picture.h"
 #include "harness/game_fixture.h"
+#include "harness/pictures.h"
 #include "shell/image_table.h"
 #include "shell/intro.h"
 #include "shell/keys.h"
 #include "shell/video.h"
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -98,6 +101,29 @@ TEST_F(IntroTest, PassesArePacedAtSixtyPerSecond)
     EXPECT_EQ(run_game(), STOPPED);
     // 600 paced passes after the first take 10 s of game clock, no more.
     EXPECT_EQ(driver.now - t0, 10000u);
+}
+
+// The real artwork: IntroTest puts plain images in its place.
+class IntroPictureTest : public GameTest {};
+
+TEST_F(IntroPictureTest, EachImageIsShownWholeOverTheScreen)
+{
+    // The real images, skipped one per pass with button A.
+    SDL_Surface* const images[] = {introducao1, introducao2, introducao3, introducao4, introducao5};
+    std::vector<std::unique_ptr<Snapshot>> shown;
+    driver.on_flip = [&](SDL_Surface* s) {
+        if (driver.count_music(MusicCall::Play) > 0) return;  // the main menu has come
+        shown.push_back(std::make_unique<Snapshot>());
+        shown.back()->take(s);
+    };
+    skip_intro();
+    EXPECT_EQ(run_game(), STOPPED);
+    ASSERT_EQ(shown.size(), 5u);
+    for (int k = 0; k < 5; ++k) {
+        ExpectedPicture expected;
+        expected.draw(images[k], nullptr, 0, 0);
+        EXPECT_EQ(picture_difference(shown[k]->get(), expected.get()), "") << "image " << k + 1;
+    }
 }
 
 }  // namespace

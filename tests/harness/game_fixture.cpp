@@ -2,6 +2,7 @@
 
 #include "shell/image_table.h"
 #include "shell/startup.h"
+#include "shell/video.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -62,6 +63,13 @@ int GameTest::run_game()
         EXPECT_FALSE(stop.timed_out) << "the game ran past the test's poll limit";
         return STOPPED;
     }
+}
+
+void GameTest::open_screen()
+{
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
+    ASSERT_NE(screen, nullptr) << SDL_GetError();
 }
 
 void GameTest::skip_intro()

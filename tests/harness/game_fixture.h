@@ -28,6 +28,10 @@ protected:
     // Runs SDL_main until it returns or the script stops it.
     int run_game();
 
+    // Opens the game's 320 x 240, 16-bit screen without the rest of the
+    // start-up, for tests that draw one screen's pictures themselves.
+    void open_screen();
+
     // Scripts button A once per intro image, so the main menu comes at once.
     void skip_intro();
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "harness/game_fixture.h"
+#include "shell/keys.h"
 #include "shell/resources.h"
 #include "shell/video.h"
 
@@ -12,6 +13,13 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+// The name entry's keys.
+inline constexpr SDLKey UP = SDLK_UP;
+inline constexpr SDLKey DOWN = SDLK_DOWN;
+inline constexpr SDLKey LEFT = SDLK_LEFT;
+inline constexpr SDLKey RIGHT = SDLK_RIGHT;
+inline constexpr SDLKey OK = BUTTON_A;
 
 // Puts a plain-coloured picture in place of a loaded one.
 inline void plain_picture(SDL_Surface*& image, Uint8 r, Uint8 g, Uint8 b)
@@ -33,9 +41,8 @@ protected:
     void SetUp() override
     {
         GameTest::SetUp();
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
-        ASSERT_NE(screen, nullptr) << SDL_GetError();
+        open_screen();
+        if (HasFatalFailure()) return;
         ASSERT_EQ(TTF_Init(), 0);
         ASSERT_TRUE(open_fonts());
         color_white = SDL_Color{255, 255, 255, 0};

@@ -17,12 +17,6 @@ namespace {
 using Image = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 Image image_file(const char* path) { return Image(IMG_Load(path), SDL_FreeSurface); }
 
-constexpr SDLKey UP = SDLK_UP;
-constexpr SDLKey DOWN = SDLK_DOWN;
-constexpr SDLKey LEFT = SDLK_LEFT;
-constexpr SDLKey RIGHT = SDLK_RIGHT;
-constexpr SDLKey OK = BUTTON_A;
-
 struct PictureCase {
     const char* name;
     std::vector<SDLKey> keys;  // each pressed and released

@@ -63,12 +63,6 @@ protected:
     Next next = Next::Stay;
 };
 
-constexpr SDLKey UP = SDLK_UP;
-constexpr SDLKey DOWN = SDLK_DOWN;
-constexpr SDLKey LEFT = SDLK_LEFT;
-constexpr SDLKey RIGHT = SDLK_RIGHT;
-constexpr SDLKey OK = BUTTON_A;
-
 struct NameCase {
     const char* name;
     std::vector<SDLKey> keys;  // each pressed and released

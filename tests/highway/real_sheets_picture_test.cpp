@@ -19,9 +19,8 @@ protected:
     void SetUp() override
     {
         GameTest::SetUp();
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
-        ASSERT_NE(screen, nullptr) << SDL_GetError();
+        open_screen();
+        if (HasFatalFailure()) return;
         ASSERT_NE(BG00, nullptr);
         for (Sheet* sheet : {&flames, &notes}) {
             ASSERT_NE(*sheet->global, nullptr);

@@ -2,6 +2,8 @@
 
 #include "harness/game_fixture.h"
 
+#include <SDL/SDL_image.h>
+
 #include <cstdio>
 #include <map>
 
@@ -119,3 +121,5 @@ TTF_Font* test_font(int points)
     if (!font) font = TTF_OpenFont("ariblk.ttf", points);
     return font;
 }
+
+LoadedImage image_file(const char* path) { return LoadedImage(IMG_Load(path), SDL_FreeSurface); }

@@ -7,6 +7,7 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
+#include <memory>
 #include <string>
 
 enum class Key { None, Magenta, White };
@@ -56,3 +57,8 @@ std::string picture_difference(SDL_Surface* shown, SDL_Surface* expected, SDL_Re
 // for the rest of the test process). The file is looked up in the working
 // directory, as the game looks it up; SDL_ttf is initialised when it is not.
 TTF_Font* test_font(int points);
+
+// An image file of the working directory loaded afresh, apart from the
+// game's image table (so nothing the game did to its surfaces carries over).
+using LoadedImage = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+LoadedImage image_file(const char* path);

@@ -14,9 +14,6 @@
 
 namespace {
 
-using Image = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
-Image image_file(const char* path) { return Image(IMG_Load(path), SDL_FreeSurface); }
-
 struct PictureCase {
     const char* name;
     std::vector<SDLKey> keys;  // each pressed and released
@@ -50,9 +47,9 @@ TEST_P(NameEntryPictureTest, ShowsTheGridTheCursorAndTheName)
         ASSERT_FALSE(stop.timed_out);
     }
 
-    const Image background = image_file("img/menus/rank_score.png");
-    const Image grid = image_file("img/sprite/letras.png");
-    const Image cursor = image_file("img/sprite/cursor_nome.png");
+    const LoadedImage background = image_file("img/menus/rank_score.png");
+    const LoadedImage grid = image_file("img/sprite/letras.png");
+    const LoadedImage cursor = image_file("img/sprite/cursor_nome.png");
     ASSERT_TRUE(background && grid && cursor);
     ExpectedPicture expected;
     expected.draw(background.get(), nullptr, 0, 0)

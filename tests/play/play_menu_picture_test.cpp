@@ -14,9 +14,6 @@
 
 namespace {
 
-using Image = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
-Image image_file(const char* path) { return Image(IMG_Load(path), SDL_FreeSurface); }
-
 struct CursorCase {
     const char* name;
     std::vector<SDLKey> keys;  // on the play menu
@@ -57,8 +54,8 @@ TEST_P(PlayMenuCursorTest, ShowsTheRowsCursorCellKeyedOverTheBackground)
     EXPECT_EQ(cursor_count2, c.row);
     EXPECT_EQ(driver.count_effect(snd_cursor), static_cast<int>(c.keys.size()));
 
-    const Image background = image_file("img/menus/menu1.1.png");
-    const Image cursor = image_file("img/sprite/cursorA.png");
+    const LoadedImage background = image_file("img/menus/menu1.1.png");
+    const LoadedImage cursor = image_file("img/sprite/cursorA.png");
     ASSERT_TRUE(background && cursor);
     ExpectedPicture expected;
     expected.draw(background.get(), nullptr, 0, 0).draw(cursor.get(), c.cell, c.x, c.y, Key::Magenta);

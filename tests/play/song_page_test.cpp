@@ -16,9 +16,6 @@ namespace {
 
 // An image read from its file in the game directory: the test's own copy,
 // so a wrong entry in the game's image table shows.
-using Image = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
-Image image_file(const char* path) { return Image(IMG_Load(path), SDL_FreeSurface); }
-
 // The tune that the start-up loaded from a file.
 Mix_Music* tune_loaded_from(const char* path)
 {
@@ -85,8 +82,8 @@ TEST_P(SongPageTest, ShowsItsCoverAndTextsAndButtonAStartsItsTune)
     EXPECT_EQ(driver.music.back().music, tune) << "the song should play " << c.tune;
     EXPECT_EQ(driver.music.back().loops, 0);
 
-    const Image background = image_file("img/menus/select_song_band.png");
-    const Image cover = image_file(c.cover);
+    const LoadedImage background = image_file("img/menus/select_song_band.png");
+    const LoadedImage cover = image_file(c.cover);
     ASSERT_TRUE(background && cover);
     TTF_Font* small = test_font(10);
     TTF_Font* big = test_font(18);
